@@ -1,0 +1,21 @@
+// Orvalen: a desktop clock and calendar.
+
+#include <QApplication>
+#include <memory>
+
+#include "platform/fatal_error.h"
+#include "platform/form_runtime.h"
+#include "platform/picture_set.h"
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    // The clock ends only by a double-click; closing the settings dialog
+    // must not end it.
+    application.setQuitOnLastWindowClosed(false);
+
+    std::unique_ptr<orvalen::PictureSet> pictures;
+    orvalen::Guarded([&] { pictures = std::make_unique<orvalen::PictureSet>(); });
+    orvalen::FormRuntime runtime(*pictures);
+    runtime.Start();
+    return application.exec();
+}

@@ -1,0 +1,123 @@
+#include "platform/clock_window.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "common/units.h"
+#include "platform/form_runtime.h"
+#include "platform/picture_set.h"
+
+namespace orvalen {
+namespace {
+
+constexpr int ClockInterval = 500;  // ms, Timer1
+constexpr int RevealInterval = 16;  // ms, Timer2: 300 ticks last about five seconds
+constexpr auto Order = PaintOrder();
+
+}  // namespace
+
+ClockWindow::ClockWindow(FormRuntime& runtime, const PictureSet& pictures)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), runtime_(runtime), form_(runtime.form()),
+      pictures_(pictures) {
+    setWindowTitle(QStringLiteral("Orvalen"));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    for (int i = 0; i < ElementCount; ++i) shown_[i] = form_.window.elements[static_cast<Element>(i)];
+
+    connect(&clockTimer_, &QTimer::timeout, this, [this] { Dispatch([this] { form_.Timer1_Timer(); }); });
+    revealTimer_.setTimerType(Qt::PreciseTimer);
+    connect(&revealTimer_, &QTimer::timeout, this, [this] { Dispatch([this] { form_.Timer2_Timer(); }); });
+    clockTimer_.start(ClockInterval);
+}
+
+template <typename Handler>
+void ClockWindow::Dispatch(Handler&& handler) {
+    runtime_.Run(std::forward<Handler>(handler));
+}
+
+void ClockWindow::SetRevealTimerEnabled(bool enabled) {
+    if (!enabled) revealTimer_.stop();
+    else if (!revealTimer_.isActive()) revealTimer_.start(RevealInterval);
+}
+
+QRect ClockWindow::PixelRect(const ElementState& state) const {
+    const PixelSize size = PictureSize(state.picture);
+    return {TwipsToPixels(state.left), TwipsToPixels(state.top), size.width, size.height};
+}
+
+void ClockWindow::Sync() {
+    const MainWindow& model = form_.window;
+    for (int i = 0; i < ElementCount; ++i) {
+        const ElementState& now = model.elements[static_cast<Element>(i)];
+        ElementState& before = shown_[i];
+        if (now == before) continue;
+        if (before.visible) update(PixelRect(before));
+        if (now.visible) update(PixelRect(now));
+        before = now;
+    }
+    const QRect geometry(TwipsToPixels(model.Left), TwipsToPixels(model.Top), model.WidthPixels(),
+                         model.HeightPixels());
+    const bool shown = model.Visible && !geometry.isEmpty();
+    if (shown && this->geometry() != geometry) setGeometry(geometry);
+    if (shown != isVisible()) setVisible(shown);
+}
+
+void ClockWindow::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    const QRect dirty = event->rect();
+    painter.fillRect(dirty, Qt::white);
+    for (Element e : Order) {
+        const ElementState& state = form_.window.elements[e];
+        if (!state.visible) continue;
+        const QRect rect = PixelRect(state);
+        if (rect.intersects(dirty)) painter.drawPixmap(rect.topLeft(), pictures_[state.picture]);
+    }
+}
+
+PointerTarget ClockWindow::TargetAt(QPointF global) const {
+    const MainWindow& model = form_.window;
+    const QPoint local = global.toPoint() - QPoint(TwipsToPixels(model.Left), TwipsToPixels(model.Top));
+    for (auto e = Order.rbegin(); e != Order.rend(); ++e) {
+        const ElementState& state = model.elements[*e];
+        if (state.visible && PixelRect(state).contains(local)) return *e;
+    }
+    return std::nullopt;
+}
+
+ClockWindow::ControlPoint ClockWindow::PointIn(PointerTarget target, QPointF global) const {
+    const MainWindow& model = form_.window;
+    double x = global.x() * TwipsPerPixel - model.Left;
+    double y = global.y() * TwipsPerPixel - model.Top;
+    if (target) {
+        x -= model.elements[*target].left;
+        y -= model.elements[*target].top;
+    }
+    return {target, static_cast<float>(x), static_cast<float>(y)};
+}
+
+void ClockWindow::mousePressEvent(QMouseEvent* event) {
+    if (!capturing_) pressed_ = TargetAt(event->globalPosition());
+    capturing_ = true;
+    const ControlPoint p = PointIn(pressed_, event->globalPosition());
+    Dispatch([&] { form_.MouseDown(p.target, p.x, p.y); });
+}
+
+void ClockWindow::mouseMoveEvent(QMouseEvent* event) {
+    const ControlPoint p = PointIn(capturing_ ? pressed_ : TargetAt(event->globalPosition()), event->globalPosition());
+    Dispatch([&] { form_.MouseMove(p.target, p.x, p.y); });
+}
+
+void ClockWindow::mouseReleaseEvent(QMouseEvent* event) {
+    const PointerTarget target = pressed_;
+    if (event->buttons() == Qt::NoButton) capturing_ = false;
+    Dispatch([&] { form_.MouseUp(target); });
+    if (!capturing_ && TargetAt(event->globalPosition()) == target) Dispatch([&] { form_.Click(target); });
+}
+
+void ClockWindow::mouseDoubleClickEvent(QMouseEvent* event) {
+    mousePressEvent(event);
+    const PointerTarget target = pressed_;
+    Dispatch([&] { form_.DblClick(target); });
+}
+
+}  // namespace orvalen

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QTimer>
+#include <QWidget>
+#include <array>
+
+#include "shell/form1.h"
+
+namespace orvalen {
+
+class FormRuntime;
+class PictureSet;
+
+// The main window on the screen: shows the model's elements and feeds the
+// pointer and both timers into the shell.
+class ClockWindow final : public QWidget {
+    Q_OBJECT
+
+public:
+    ClockWindow(FormRuntime& runtime, const PictureSet& pictures);
+
+    // Brings the screen up to the model: position, size, visibility, and a
+    // repaint of exactly the elements that changed.
+    void Sync();
+
+    void SetRevealTimerEnabled(bool enabled);
+    bool RevealTimerActive() const { return revealTimer_.isActive(); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    // The pointer in twips relative to a control, from the global position
+    // and the model's window position, so a drag cannot jitter.
+    struct ControlPoint {
+        PointerTarget target;
+        float x;
+        float y;
+    };
+    PointerTarget TargetAt(QPointF global) const;
+    ControlPoint PointIn(PointerTarget target, QPointF global) const;
+    QRect PixelRect(const ElementState& state) const;
+    template <typename Handler>
+    void Dispatch(Handler&& handler);
+
+    FormRuntime& runtime_;
+    Form1& form_;
+    const PictureSet& pictures_;
+    std::array<ElementState, ElementCount> shown_;
+    QTimer clockTimer_;
+    QTimer revealTimer_;
+    PointerTarget pressed_;
+    bool capturing_ = false;
+};
+
+}  // namespace orvalen

@@ -1,0 +1,95 @@
+#include "platform/form_runtime.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+
+#include "common/units.h"
+#include "platform/picture_set.h"
+
+namespace orvalen {
+
+FormRuntime::FormRuntime(const PictureSet& pictures) : pictures_(pictures), form_(*this, settings_, drag_) {}
+
+FormRuntime::~FormRuntime() { delete dialog_; }
+
+void FormRuntime::Start() {
+    window_ = std::make_unique<ClockWindow>(*this, pictures_);
+    Run([this] { form_.Form_Load(); });
+}
+
+void FormRuntime::SyncWindows() {
+    if (window_) window_->Sync();
+    if (dialog_) dialog_->Sync();
+}
+
+void FormRuntime::DoEvents() { QCoreApplication::processEvents(); }
+
+LocalDateTime FormRuntime::Now() {
+    // The C library's clock and zone, so that TZ and a faked clock apply.
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec};
+}
+
+std::string FormRuntime::ProgramFolder() { return QCoreApplication::applicationDirPath().toStdString(); }
+
+void FormRuntime::EndAtOnce() {
+    std::fflush(nullptr);
+    std::_Exit(EXIT_SUCCESS);
+}
+
+void FormRuntime::SetRevealTimerEnabled(bool enabled) { window_->SetRevealTimerEnabled(enabled); }
+
+bool FormRuntime::SettingsDialogVisible() {
+    if (!dialog_) CreateDialog();
+    return dialog_->isVisible();
+}
+
+void FormRuntime::ShowSettingsDialog() {
+    if (!dialog_) CreateDialog();
+    if (!dialog_->isVisible()) PlaceDialog();
+    dialog_->Sync();
+    dialog_->show();
+    dialog_->raise();
+    dialog_->activateWindow();
+}
+
+void FormRuntime::CreateDialog() {
+    dialog_ = new SettingsDialog(settings_, drag_, pictures_[picture::DialogBackground]);
+    QObject::connect(dialog_, &SettingsDialog::applyClicked, dialog_, [this] {
+        Run([this] { dialog_->model().ApplySettings(settings_, form_.window); });
+        UnloadDialog();
+    });
+    QObject::connect(dialog_, &SettingsDialog::closedByWindowSystem, dialog_, [this] { UnloadDialog(); });
+}
+
+void FormRuntime::UnloadDialog() {
+    dialog_->hide();
+    dialog_->deleteLater();
+    dialog_ = nullptr;
+}
+
+// Below the clock's bottom-left corner, moved only as far as it must to lie
+// wholly on the screen that shows the clock.
+void FormRuntime::PlaceDialog() {
+    const MainWindow& clock = form_.window;
+    const QRect clockRect = window_->geometry();
+    QPoint corner(TwipsToPixels(clock.Left), TwipsToPixels(clock.Top) + clock.HeightPixels());
+    QScreen* screen = QGuiApplication::screenAt(clockRect.center());
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    if (screen) {
+        const QRect area = screen->availableGeometry();
+        const QSize size = dialog_->size();
+        corner.setX(std::clamp(corner.x(), area.left(), std::max(area.left(), area.right() + 1 - size.width())));
+        corner.setY(std::clamp(corner.y(), area.top(), std::max(area.top(), area.bottom() + 1 - size.height())));
+    }
+    dialog_->model().Left = static_cast<float>(PixelsToTwips(corner.x()));
+    dialog_->model().Top = static_cast<float>(PixelsToTwips(corner.y()));
+}
+
+}  // namespace orvalen
