@@ -1,0 +1,121 @@
+#include "checks.h"
+
+#include "artwork.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QImage>
+#include <QSet>
+
+namespace {
+
+// PNG colour type from the IHDR chunk: 0 grey, 2 RGB. Anything else could
+// carry transparency (alpha channel or a tRNS palette).
+int pngColourType(const QString &file)
+{
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray head = f.read(26);
+    return head.size() == 26 ? uchar(head[25]) : -1;
+}
+
+bool fullyOpaque(const QImage &image)
+{
+    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < argb.height(); ++y) {
+        const auto *row = reinterpret_cast<const QRgb *>(argb.constScanLine(y));
+        for (int x = 0; x < argb.width(); ++x)
+            if (qAlpha(row[x]) != 255)
+                return false;
+    }
+    return true;
+}
+
+// True when every pixel of `area` (in 1x pixels) is pure white.
+bool plainWhite(const QImage &image, QRect area, int scale)
+{
+    const QRect device(area.topLeft() * scale, area.size() * scale);
+    for (int y = device.top(); y <= device.bottom(); ++y)
+        for (int x = device.left(); x <= device.right(); ++x)
+            if ((image.pixel(x, y) & 0xffffff) != 0xffffff)
+                return false;
+    return true;
+}
+
+void checkWhiteAreas(const QString &folder, int scale, QStringList &problems)
+{
+    const QImage dialog(folder + "/dialog-background.png");
+    for (const DialogControl &control : dialogControls()) {
+        // One pixel of clearance around the control as well.
+        if (!plainWhite(dialog, control.box.adjusted(-1, -1, 1, 1), scale))
+            problems << "dialog-background.png: artwork under the control for " + control.label;
+    }
+    const QImage blank(folder + "/large-digits/blank.png");
+    if (!plainWhite(blank, QRect(QPoint(0, 0), blank.size() / scale), scale))
+        problems << "large-digits/blank.png is not all white";
+    const QImage panel(folder + "/bottom-panel.png");
+    const QSize panelSize = panel.size() / scale;
+    if (!plainWhite(panel, QRect(0, 1, panelSize.width(), panelSize.height() - 1), scale))
+        problems << "bottom-panel.png carries marks below its top rule";
+    const QImage monday(folder + "/weekdays/mon-bright.png");
+    if (!plainWhite(monday, QRect(36, 0, monday.width() / scale - 36, monday.height() / scale), scale))
+        problems << "weekdays/mon-bright.png is not white right of its label";
+}
+
+void checkResourceList(const QString &folder, const std::vector<Picture> &pictures,
+                       QStringList &problems)
+{
+    QFile qrc(folder + "/assets.qrc");
+    if (!qrc.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        problems << "assets.qrc is missing";
+        return;
+    }
+    const QString listing = QString::fromUtf8(qrc.readAll());
+    QSet<QString> expected;
+    for (const Picture &picture : pictures) {
+        expected.insert(picture.path);
+        if (!listing.contains("<file>" + picture.path + "</file>"))
+            problems << "assets.qrc does not list " + picture.path;
+    }
+    QDirIterator it(folder, {QStringLiteral("*.png")}, QDir::Files, QDirIterator::Subdirectories);
+    const QDir root(folder);
+    while (it.hasNext()) {
+        const QString relative = root.relativeFilePath(it.next());
+        if (!expected.contains(relative))
+            problems << "stray picture not in the catalogue: " + relative;
+    }
+}
+
+}  // namespace
+
+QStringList verify(const QString &folder, const std::vector<Picture> &pictures, int scale)
+{
+    QStringList problems;
+    for (const Picture &picture : pictures) {
+        const QString file = folder + '/' + picture.path;
+        const QImage image(file);
+        if (image.isNull()) {
+            problems << picture.path + ": cannot be read";
+            continue;
+        }
+        if (image.size() != picture.size * scale)
+            problems << QStringLiteral("%1: %2x%3, expected %4x%5")
+                            .arg(picture.path)
+                            .arg(image.width())
+                            .arg(image.height())
+                            .arg(picture.size.width() * scale)
+                            .arg(picture.size.height() * scale);
+        const int colourType = pngColourType(file);
+        if (colourType != 0 && colourType != 2)
+            problems << picture.path + ": PNG colour type " + QString::number(colourType)
+                            + " may carry transparency";
+        if (!fullyOpaque(image))
+            problems << picture.path + ": has pixels that are not fully opaque";
+    }
+    if (problems.isEmpty())
+        checkWhiteAreas(folder, scale, problems);
+    checkResourceList(folder, pictures, problems);
+    return problems;
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "catalogue.h"
+
+#include <QStringList>
+
+// Reads every written file back and reports what is wrong with it: wrong
+// size, any pixel that is not fully opaque, a PNG that carries alpha, a
+// resource list that disagrees with the folder, and artwork where the
+// application needs plain white.
+QStringList verify(const QString &folder, const std::vector<Picture> &pictures, int scale);
