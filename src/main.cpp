@@ -6,6 +6,7 @@
 #include "platform/fatal_error.h"
 #include "platform/form_runtime.h"
 #include "platform/picture_set.h"
+#include "platform/system_clock.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
@@ -15,7 +16,8 @@ int main(int argc, char* argv[]) {
 
     std::unique_ptr<orvalen::PictureSet> pictures;
     orvalen::Guarded([&] { pictures = std::make_unique<orvalen::PictureSet>(); });
-    orvalen::FormRuntime runtime(*pictures);
+    orvalen::SystemClock clock;
+    orvalen::FormRuntime runtime(*pictures, clock);
     runtime.Start();
     return application.exec();
 }

@@ -5,14 +5,14 @@
 #include <QScreen>
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 
 #include "common/units.h"
 #include "platform/picture_set.h"
 
 namespace orvalen {
 
-FormRuntime::FormRuntime(const PictureSet& pictures) : pictures_(pictures), form_(*this, settings_, drag_) {}
+FormRuntime::FormRuntime(const PictureSet& pictures, ClockSource& clock)
+    : pictures_(pictures), clock_(clock), form_(*this, settings_, drag_) {}
 
 FormRuntime::~FormRuntime() { delete dialog_; }
 
@@ -28,13 +28,7 @@ void FormRuntime::SyncWindows() {
 
 void FormRuntime::DoEvents() { QCoreApplication::processEvents(); }
 
-LocalDateTime FormRuntime::Now() {
-    // The C library's clock and zone, so that TZ and a faked clock apply.
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec};
-}
+LocalDateTime FormRuntime::Now() { return clock_.Now(); }
 
 std::string FormRuntime::ProgramFolder() { return QCoreApplication::applicationDirPath().toStdString(); }
 

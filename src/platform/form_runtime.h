@@ -17,7 +17,7 @@ class PictureSet;
 
 class FormRuntime final : public ShellServices {
 public:
-    explicit FormRuntime(const PictureSet& pictures);
+    FormRuntime(const PictureSet& pictures, ClockSource& clock);
     ~FormRuntime();
 
     // Creates the main window, which runs its load handler.
@@ -48,6 +48,7 @@ private:
     void SyncWindows();
 
     const PictureSet& pictures_;
+    ClockSource& clock_;
     Settings settings_;
     DragValues drag_;
     Form1 form_;
