@@ -15,7 +15,7 @@ int main(int argc, char* argv[]) {
     application.setQuitOnLastWindowClosed(false);
 
     std::unique_ptr<orvalen::PictureSet> pictures;
-    orvalen::Guarded([&] { pictures = std::make_unique<orvalen::PictureSet>(); });
+    orvalen::Guarded([&] { pictures = std::make_unique<orvalen::PictureSet>(application.devicePixelRatio()); });
     orvalen::SystemClock clock;
     orvalen::FormRuntime runtime(*pictures, clock);
     runtime.Start();

@@ -11,17 +11,21 @@ std::string SizeText(int width, int height) { return std::to_string(width) + "x"
 
 }  // namespace
 
-PictureSet::PictureSet() {
+PictureSet::PictureSet(qreal devicePixelRatio) : density_(devicePixelRatio > 1 ? 2 : 1) {
+    const std::string folder = density_ == 2 ? ":/assets/2x/" : ":/assets/";
     pixmaps_.reserve(PictureCount);
     for (PictureId id = 0; id < PictureCount; ++id) {
         const std::string file = PictureFile(id);
-        const QImage image(QString::fromStdString(":/assets/" + file));
-        const PixelSize expected = PictureSize(id);
-        if (image.isNull()) throw std::runtime_error("The picture " + file + " is missing.");
+        const QImage image(QString::fromStdString(folder + file));
+        const PixelSize logical = PictureSize(id);
+        const PixelSize expected{logical.width * density_, logical.height * density_};
+        if (image.isNull()) throw std::runtime_error("The picture " + folder.substr(2) + file + " is missing.");
         if (image.width() != expected.width || image.height() != expected.height)
-            throw std::runtime_error("The picture " + file + " is " + SizeText(image.width(), image.height()) +
+            throw std::runtime_error("The picture " + folder.substr(2) + file + " is " + SizeText(image.width(), image.height()) +
                                      " pixels; it must be " + SizeText(expected.width, expected.height) + ".");
-        pixmaps_.push_back(QPixmap::fromImage(image));
+        QPixmap pixmap = QPixmap::fromImage(image);
+        pixmap.setDevicePixelRatio(density_);
+        pixmaps_.push_back(std::move(pixmap));
     }
 }
 

@@ -20,7 +20,7 @@ public:
 class WindowTest : public ::testing::Test {
 public:
     static const PictureSet& Pictures() {
-        static const PictureSet pictures;  // needs the application, so made on first use
+        static const PictureSet pictures(qApp->devicePixelRatio());  // needs the application
         return pictures;
     }
     static QImage Picture(PictureId id) { return Pictures()[id].toImage().convertToFormat(QImage::Format_RGB32); }
@@ -28,7 +28,7 @@ public:
 protected:
     WindowTest() { runtime.Start(); }
 
-    // What the main window shows now, one pixel per image pixel.
+    // What the main window shows now, one pixel per device pixel.
     QImage Shot() {
         QCoreApplication::processEvents();
         return runtime.clockWindow().grab().toImage().convertToFormat(QImage::Format_RGB32);

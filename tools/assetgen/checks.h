@@ -8,4 +8,7 @@
 // size, any pixel that is not fully opaque, a PNG that carries alpha, a
 // resource list that disagrees with the folder, and artwork where the
 // application needs plain white.
+// The subfolder of the pictures drawn at twice their size.
+inline constexpr char HighDensityFolder[] = "2x";
+
 QStringList verify(const QString &folder, const std::vector<Picture> &pictures, int scale);
