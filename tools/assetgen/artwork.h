@@ -14,6 +14,9 @@ struct Lettering;
 
 void paintTitleBar(QPainter &p, QSize size);
 void paintEmblem(QPainter &p, QSize size);
+// The emblem's shield as the application's icon, on a transparent ground,
+// drawn for `size` device pixels with the detail that size can hold.
+void paintIcon(QPainter &p, int size);
 void paintBanner(QPainter &p, QSize size, const QString &message);
 void paintBottomPanel(QPainter &p, QSize size);
 void paintRevealStrip(QPainter &p, QSize size);

@@ -101,6 +101,17 @@ void addDial(std::vector<Picture> &out)
 
 }  // namespace
 
+std::vector<Picture> icons()
+{
+    std::vector<Picture> out;
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        const QString side = QString::number(size);
+        out.push_back({side + 'x' + side + "/apps/orvalen.png", {size, size},
+                       [=](QPainter &p) { paintIcon(p, size); }});
+    }
+    return out;
+}
+
 std::vector<Picture> catalogue()
 {
     std::vector<Picture> out;

@@ -17,3 +17,6 @@ struct Picture {
 };
 
 std::vector<Picture> catalogue();
+// The application's icon in the sizes desktops ask for, laid out as the
+// hicolor icon theme's folders.
+std::vector<Picture> icons();

@@ -21,6 +21,8 @@ int pngColourType(const QString &file)
     return head.size() == 26 ? uchar(head[25]) : -1;
 }
 
+constexpr int pngRgba = 6;
+
 bool fullyOpaque(const QImage &image)
 {
     const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
@@ -80,6 +82,24 @@ void checkNoStrays(const QString &folder, const std::vector<Picture> &pictures, 
     }
 }
 
+// The picture's file read back (null when it cannot be read), reporting a
+// size other than `expected`.
+QImage readBack(const QString &file, const QString &name, QSize expected, QStringList &problems)
+{
+    const QImage image(file);
+    if (image.isNull()) {
+        problems << name + ": cannot be read";
+    } else if (image.size() != expected) {
+        problems << QStringLiteral("%1: %2x%3, expected %4x%5")
+                        .arg(name)
+                        .arg(image.width())
+                        .arg(image.height())
+                        .arg(expected.width())
+                        .arg(expected.height());
+    }
+    return image;
+}
+
 }  // namespace
 
 QStringList verify(const QString &folder, const std::vector<Picture> &pictures, int scale)
@@ -87,18 +107,9 @@ QStringList verify(const QString &folder, const std::vector<Picture> &pictures, 
     QStringList problems;
     for (const Picture &picture : pictures) {
         const QString file = folder + '/' + picture.path;
-        const QImage image(file);
-        if (image.isNull()) {
-            problems << picture.path + ": cannot be read";
+        const QImage image = readBack(file, picture.path, picture.size * scale, problems);
+        if (image.isNull())
             continue;
-        }
-        if (image.size() != picture.size * scale)
-            problems << QStringLiteral("%1: %2x%3, expected %4x%5")
-                            .arg(picture.path)
-                            .arg(image.width())
-                            .arg(image.height())
-                            .arg(picture.size.width() * scale)
-                            .arg(picture.size.height() * scale);
         const int colourType = pngColourType(file);
         if (colourType != 0 && colourType != 2)
             problems << picture.path + ": PNG colour type " + QString::number(colourType)
@@ -109,5 +120,23 @@ QStringList verify(const QString &folder, const std::vector<Picture> &pictures, 
     if (problems.isEmpty())
         checkWhiteAreas(folder, scale, problems);
     checkNoStrays(folder, pictures, problems);
+    return problems;
+}
+
+QStringList verifyIcons(const QString &folder, const std::vector<Picture> &icons)
+{
+    QStringList problems;
+    for (const Picture &icon : icons) {
+        const QString file = folder + '/' + icon.path;
+        const QImage image = readBack(file, icon.path, icon.size, problems);
+        if (image.isNull())
+            continue;
+        if (pngColourType(file) != pngRgba)
+            problems << icon.path + ": PNG without an alpha channel";
+        const QPoint middle(image.width() / 2, image.height() / 2);
+        if (qAlpha(image.pixel(0, 0)) != 0 || qAlpha(image.pixel(middle)) != 255)
+            problems << icon.path + ": the ground is not transparent or the shield not opaque";
+    }
+    checkNoStrays(folder, icons, problems);
     return problems;
 }

@@ -12,3 +12,6 @@
 inline constexpr char HighDensityFolder[] = "2x";
 
 QStringList verify(const QString &folder, const std::vector<Picture> &pictures, int scale);
+// The same for the icons: exact sizes, a transparent ground around an
+// opaque shield, and nothing else in the folder.
+QStringList verifyIcons(const QString &folder, const std::vector<Picture> &icons);

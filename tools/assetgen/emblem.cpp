@@ -7,17 +7,18 @@
 #include <QRadialGradient>
 #include <QtMath>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
 
 // Heater shield: a gently arched top, straight flanks, and curves that
 // meet in a point.
-QPainterPath shieldPath(const QRectF &r)
+QPainterPath shieldPath(const QRectF &r, bool arched = true)
 {
     const qreal cx = r.center().x();
     const qreal shoulder = r.top() + r.height() * 0.40;
-    const qreal arch = r.height() * 0.035;
+    const qreal arch = arched ? r.height() * 0.035 : 0;
     QPainterPath path;
     path.moveTo(r.topLeft());
     path.quadTo(QPointF(cx, r.top() + 2 * arch), r.topRight());
@@ -45,6 +46,15 @@ constexpr qreal endMargin = 12;
 constexpr qreal rimWidth = 9;
 constexpr qreal innerRuleInset = 6;
 
+// What a drawing of the shield shows: the emblem shows everything, an icon
+// only what stays legible at its size.
+struct Detail {
+    qreal rim;    // width, in drawing units
+    bool arched;  // the top's arch; a flat top keeps the rim one crisp row
+    bool stars;
+    bool fine;    // bevel, inner rule, feather lines, olive branch, the dove's eye
+};
+
 void paintShadow(QPainter &p, const QPainterPath &outline)
 {
     // A soft shadow from stacked strokes, wider ones fainter, lifts the
@@ -60,7 +70,7 @@ void paintShadow(QPainter &p, const QPainterPath &outline)
 }
 
 void paintRim(QPainter &p, const QRectF &shieldBounds, const QPainterPath &outer,
-              const QPainterPath &inner)
+              const QPainterPath &inner, const Detail &detail)
 {
     QLinearGradient metal(shieldBounds.topLeft(), shieldBounds.bottomRight());
     metal.setColorAt(0.0, palette::goldLight);
@@ -68,6 +78,8 @@ void paintRim(QPainter &p, const QRectF &shieldBounds, const QPainterPath &outer
     metal.setColorAt(1.0, palette::goldDeep);
     p.setPen(Qt::NoPen);
     p.fillPath(outer.subtracted(inner), metal);
+    if (!detail.fine)
+        return;
 
     // Bevel: light along the outer edge, dark where the rim meets the field.
     QColor shine = palette::ivory;
@@ -77,7 +89,7 @@ void paintRim(QPainter &p, const QRectF &shieldBounds, const QPainterPath &outer
     p.strokePath(inner, QPen(palette::goldDeep, 1.4));
 }
 
-void paintField(QPainter &p, const QRectF &shieldBounds, const QPainterPath &field)
+void paintField(QPainter &p, const QRectF &shieldBounds, const QPainterPath &field, const Detail &detail)
 {
     QLinearGradient depth(0, shieldBounds.top(), 0, shieldBounds.bottom());
     depth.setColorAt(0.0, palette::inkLight);
@@ -96,10 +108,12 @@ void paintField(QPainter &p, const QRectF &shieldBounds, const QPainterPath &fie
     glow.setColorAt(1, none);
     p.fillRect(shieldBounds, glow);
     p.restore();
+    if (!detail.fine)
+        return;
 
     QColor rule = palette::gold;
     rule.setAlphaF(0.75);
-    p.strokePath(shieldPath(inset(shieldBounds, rimWidth + innerRuleInset)), QPen(rule, 1.0));
+    p.strokePath(shieldPath(inset(shieldBounds, detail.rim + innerRuleInset)), QPen(rule, 1.0));
 }
 
 // The dove is drawn in 100-unit coordinates, facing left, wings raised.
@@ -252,7 +266,7 @@ void shadeBelow(QPainter &p, const QPainterPath &shape)
     p.restore();
 }
 
-void paintDove(QPainter &p, QPointF centre, qreal unit)
+void paintDove(QPainter &p, QPointF centre, qreal unit, const Detail &detail)
 {
     const QPainterPath body = doveBody();
     const QPainterPath near = nearWing();
@@ -277,14 +291,16 @@ void paintDove(QPainter &p, QPointF centre, qreal unit)
     p.fillPath(body, palette::paper);
     shadeBelow(p, body);
     p.fillPath(near, palette::paper);
-    p.strokePath(wingFeathers(), QPen(palette::featherLine, 0.55, Qt::SolidLine, Qt::RoundCap));
+    if (detail.fine) {
+        p.strokePath(wingFeathers(), QPen(palette::featherLine, 0.55, Qt::SolidLine, Qt::RoundCap));
 
-    p.setPen(QPen(palette::goldDeep, 0.35));
-    paintOliveBranch(p, branch);
+        p.setPen(QPen(palette::goldDeep, 0.35));
+        paintOliveBranch(p, branch);
 
-    p.setPen(Qt::NoPen);
-    p.setBrush(palette::inkDeep);
-    p.drawEllipse(QPointF(26, 40.5), 1.1, 1.1);
+        p.setPen(Qt::NoPen);
+        p.setBrush(palette::inkDeep);
+        p.drawEllipse(QPointF(26, 40.5), 1.1, 1.1);
+    }
     p.restore();
 }
 
@@ -315,19 +331,49 @@ void paintStars(QPainter &p, QPointF centre)
     }
 }
 
+void paintShield(QPainter &p, const QRectF &bounds, const Detail &detail)
+{
+    const QPainterPath outer = shieldPath(bounds, detail.arched);
+    const QPainterPath field = shieldPath(inset(bounds, detail.rim), detail.arched);
+    paintRim(p, bounds, outer, field, detail);
+    paintField(p, bounds, field, detail);
+    // Optically centred: a little above the middle, as the shield narrows.
+    paintDove(p, QPointF(bounds.center().x(), bounds.top() + bounds.height() * 0.43), 1.75, detail);
+    if (detail.stars)
+        paintStars(p, QPointF(bounds.center().x(), bounds.top() + bounds.height() * 0.74));
+}
+
+// The measures of the drawing (dove, stars, glow) are made for the emblem's
+// shield, this tall.
+constexpr qreal drawingHeight = 260;
+// Width to height, as on the emblem.
+constexpr qreal shieldAspect = 212 / drawingHeight;
+// Icon sizes from which each detail stays legible.
+constexpr int archedFrom = 48, starsFrom = 64, fineFrom = 128;
+
 }  // namespace
 
 void paintEmblem(QPainter &p, QSize size)
 {
     const QRectF shieldBounds =
         QRectF(QPointF(0, 0), size).adjusted(sideMargin, endMargin, -sideMargin, -endMargin);
-    const QPainterPath outer = shieldPath(shieldBounds);
-    const QPainterPath field = shieldPath(inset(shieldBounds, rimWidth));
-    paintShadow(p, outer);
-    paintRim(p, shieldBounds, outer, field);
-    paintField(p, shieldBounds, field);
-    // Optically centred: a little above the middle, as the shield narrows.
-    paintDove(p, QPointF(shieldBounds.center().x(), shieldBounds.top() + shieldBounds.height() * 0.43),
-              1.75);
-    paintStars(p, QPointF(shieldBounds.center().x(), shieldBounds.top() + shieldBounds.height() * 0.74));
+    paintShadow(p, shieldPath(shieldBounds));
+    paintShield(p, shieldBounds, {rimWidth, true, true, true});
+}
+
+void paintIcon(QPainter &p, int size)
+{
+    // Flanks and rim on whole pixels keep the small sizes crisp; larger
+    // sizes get a little room around the shield.
+    const int margin = size / 32;
+    const int height = size - 2 * margin;
+    int width = qRound(height * shieldAspect);
+    width += (size - width) % 2;  // centred on whole pixels
+    const qreal unit = height / drawingHeight;
+    const qreal rim = std::max(1, qRound(rimWidth * unit)) / unit;
+    p.save();
+    p.scale(unit, unit);
+    paintShield(p, QRectF((size - width) / 2 / unit, margin / unit, width / unit, height / unit),
+                {rim, size >= archedFrom, size >= starsFrom, size >= fineFrom});
+    p.restore();
 }

@@ -17,11 +17,12 @@
 
 namespace {
 
-QImage render(const Picture &picture, int scale)
+// The clock's pictures are RGB32: without an alpha channel their PNGs cannot
+// carry transparency. The icons are ARGB32, on a transparent ground.
+QImage render(const Picture &picture, int scale, QImage::Format format)
 {
-    // RGB32 has no alpha channel, so the PNG cannot carry transparency.
-    QImage image(picture.size * scale, QImage::Format_RGB32);
-    image.fill(Qt::white);
+    QImage image(picture.size * scale, format);
+    image.fill(image.hasAlphaChannel() ? Qt::transparent : Qt::white);
     QPainter p(&image);
     p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing
                      | QPainter::SmoothPixmapTransform);
@@ -36,6 +37,28 @@ int fail(const QString &message)
     return 1;
 }
 
+// Paints the pictures into the folder; the empty string, or the file that
+// could not be written.
+QString paintAll(const std::vector<Picture> &pictures, const QString &folder, int scale, QImage::Format format)
+{
+    for (const Picture &picture : pictures) {
+        const QString file = folder + '/' + picture.path;
+        if (!QDir().mkpath(QFileInfo(file).absolutePath()) || !render(picture, scale, format).save(file, "PNG"))
+            return file;
+    }
+    return {};
+}
+
+// Prints the problems found; true when there are none.
+bool report(const QStringList &problems, const QString &what)
+{
+    for (const QString &problem : problems)
+        std::fprintf(stderr, "assetgen: %s\n", qPrintable(problem));
+    if (problems.isEmpty())
+        std::printf("assetgen: %s\n", qPrintable(what));
+    return problems.isEmpty();
+}
+
 }  // namespace
 
 int main(int argc, char *argv[])
@@ -45,35 +68,44 @@ int main(int argc, char *argv[])
     parser.setApplicationDescription("Paints the clock's artwork into <output-folder>.");
     parser.addHelpOption();
     const QCommandLineOption sheetOption("contact-sheet", "Also write a magnified review sheet.", "file");
-    const QCommandLineOption verifyOption("verify-only", "Check an existing folder without painting.");
+    const QCommandLineOption iconsOption("icons", "Also paint the application's icons into a folder.", "folder");
+    const QCommandLineOption verifyOption("verify-only", "Check existing folders without painting.");
     parser.addOption(sheetOption);
+    parser.addOption(iconsOption);
     parser.addOption(verifyOption);
     parser.addPositionalArgument("output-folder", "Folder that receives the pictures.");
     parser.process(app);
 
     if (parser.positionalArguments().size() != 1)
         parser.showHelp(1);
+    const bool paint = !parser.isSet(verifyOption);
     const QString folder = QDir(parser.positionalArguments().constFirst()).absolutePath();
     const std::vector<Picture> pictures = catalogue();
     // The 1x set for ordinary screens, the 2x set for screens of twice the
     // density, so the clock is never drawn from scaled pictures.
     for (const int scale : {1, 2}) {
         const QString target = scale == 1 ? folder : folder + '/' + HighDensityFolder;
-        if (!parser.isSet(verifyOption)) {
-            for (const Picture &picture : pictures) {
-                const QString file = target + '/' + picture.path;
-                if (!QDir().mkpath(QFileInfo(file).absolutePath())
-                    || !render(picture, scale).save(file, "PNG"))
-                    return fail("cannot write " + file);
-            }
+        if (paint) {
+            if (const QString failed = paintAll(pictures, target, scale, QImage::Format_RGB32); !failed.isEmpty())
+                return fail("cannot write " + failed);
         }
-        const QStringList problems = verify(target, pictures, scale);
-        for (const QString &problem : problems)
-            std::fprintf(stderr, "assetgen: %s\n", qPrintable(problem));
-        if (!problems.isEmpty())
+        if (!report(verify(target, pictures, scale),
+                    QStringLiteral("%1 pictures at %2x in %3, all opaque and sized")
+                        .arg(pictures.size())
+                        .arg(scale)
+                        .arg(target)))
             return 1;
-        std::printf("assetgen: %zu pictures at %dx in %s, all opaque and sized\n", pictures.size(), scale,
-                    qPrintable(target));
+    }
+
+    if (parser.isSet(iconsOption)) {
+        const QString target = QDir(parser.value(iconsOption)).absolutePath();
+        const std::vector<Picture> sizes = icons();
+        if (paint) {
+            if (const QString failed = paintAll(sizes, target, 1, QImage::Format_ARGB32); !failed.isEmpty())
+                return fail("cannot write " + failed);
+        }
+        if (!report(verifyIcons(target, sizes), QStringLiteral("%1 icons in %2, all sized").arg(sizes.size()).arg(target)))
+            return 1;
     }
 
     if (parser.isSet(sheetOption) && !writeContactSheet(folder, parser.value(sheetOption)))

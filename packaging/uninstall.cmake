@@ -1,0 +1,40 @@
+# Removes what the installs from one build folder put in place, as their
+# manifests list it, and then the program's folder if nothing is left in it.
+# A setting.dat there holds the user's settings and is kept. Manifests list
+# paths without DESTDIR; a staged install is removed with the same DESTDIR.
+#   cmake -D ORVALEN_BUILD_DIR=<build> -D ORVALEN_PROGRAM=<path under the prefix> -P uninstall.cmake
+cmake_minimum_required(VERSION 3.25)
+include("${CMAKE_CURRENT_LIST_DIR}/install-steps.cmake")
+
+file(GLOB manifests "${ORVALEN_BUILD_DIR}/install_manifest*.txt")
+if(NOT manifests)
+  message(STATUS "Nothing to uninstall: no install from ${ORVALEN_BUILD_DIR} is on record")
+  return()
+endif()
+foreach(manifest IN LISTS manifests)
+  file(STRINGS "${manifest}" installed)
+  foreach(file IN LISTS installed)
+    if(file MATCHES "^(.*)/${ORVALEN_PROGRAM}$")
+      set(prefix "${CMAKE_MATCH_1}")
+    endif()
+    set(file "$ENV{DESTDIR}${file}")
+    if(EXISTS "${file}" OR IS_SYMLINK "${file}")
+      message(STATUS "Removing: ${file}")
+      file(REMOVE "${file}")
+    endif()
+  endforeach()
+  file(REMOVE "${manifest}")
+endforeach()
+
+if(DEFINED prefix)
+  cmake_path(GET ORVALEN_PROGRAM PARENT_PATH folder)
+  set(folder "$ENV{DESTDIR}${prefix}/${folder}")
+  file(GLOB left RELATIVE "${folder}" "${folder}/*")
+  if(left)
+    list(JOIN left ", " left)
+    message(STATUS "Kept: ${folder}, which holds what the install did not put there: ${left}. Remove the folder to forget the clock's position and settings.")
+  elseif(IS_DIRECTORY "${folder}")
+    file(REMOVE_RECURSE "${folder}")
+  endif()
+  orvalen_refresh_icon_cache("${prefix}")
+endif()
