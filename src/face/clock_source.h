@@ -1,5 +1,7 @@
 #pragma once
 
+#include <ctime>
+
 namespace orvalen {
 
 // One reading of the local date and time.
@@ -11,6 +13,10 @@ struct LocalDateTime {
     int minute;
     int second;  // 0..60
 };
+
+// The local date and time of an instant, in the C library's zone (TZ), so
+// that daylight saving and a faked clock apply as everywhere else.
+LocalDateTime LocalDateTimeAt(std::time_t instant);
 
 class ClockSource {
 public:
