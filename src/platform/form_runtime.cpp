@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -44,6 +45,14 @@ bool FormRuntime::SettingsDialogVisible() {
     return dialog_->isVisible();
 }
 
+bool FormRuntime::AnyScreenShows(int left, int top, int width, int height) {
+    const QRect window(left, top, width, height);
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    return screens.isEmpty() || std::any_of(screens.begin(), screens.end(), [&](const QScreen* screen) {
+               return screen->geometry().intersects(window);
+           });
+}
+
 void FormRuntime::ShowSettingsDialog() {
     if (!dialog_) CreateDialog();
     if (!dialog_->isVisible()) PlaceDialog();
@@ -68,15 +77,33 @@ void FormRuntime::UnloadDialog() {
     dialog_ = nullptr;
 }
 
+namespace {
+
+// The screen that shows the largest part of the rectangle; the primary one
+// when none shows any of it.
+const QScreen* ScreenShowingMost(const QRect& rect) {
+    const QScreen* best = QGuiApplication::primaryScreen();
+    qint64 bestArea = 0;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect shown = screen->geometry().intersected(rect);
+        const qint64 area = qint64{shown.width()} * shown.height();
+        if (area > bestArea) {
+            best = screen;
+            bestArea = area;
+        }
+    }
+    return best;
+}
+
+}  // namespace
+
 // Below the clock's bottom-left corner, moved only as far as it must to lie
 // wholly on the screen that shows the clock.
 void FormRuntime::PlaceDialog() {
     const MainWindow& clock = form_.window;
     const QRect clockRect = window_->geometry();
     QPoint corner(TwipsToPixels(clock.Left), TwipsToPixels(clock.Top) + clock.HeightPixels());
-    QScreen* screen = QGuiApplication::screenAt(clockRect.center());
-    if (!screen) screen = QGuiApplication::primaryScreen();
-    if (screen) {
+    if (const QScreen* screen = ScreenShowingMost(clockRect)) {
         const QRect area = screen->availableGeometry();
         const QSize size = dialog_->size();
         corner.setX(std::clamp(corner.x(), area.left(), std::max(area.left(), area.right() + 1 - size.width())));

@@ -40,6 +40,7 @@ public:
     void SetRevealTimerEnabled(bool enabled) override;
     bool SettingsDialogVisible() override;
     void ShowSettingsDialog() override;
+    bool AnyScreenShows(int left, int top, int width, int height) override;
 
 private:
     void CreateDialog();

@@ -53,6 +53,13 @@ void Form1::Form_Load() {
     if (settings_.BannerOption == "on") ApplyBannerOption(window, "on");
     if (settings_.DialOption == "off") window.elements.SetVisible(Element::SecondsDial, false);
     if (settings_.AmPmOption == "on") ApplyAmPmOption(window, "on");
+    // A clock that no screen shows (its screen has gone) could be neither
+    // moved nor ended by a double-click.
+    if (!services_.AnyScreenShows(TwipsToPixels(window.Left), TwipsToPixels(window.Top), window.WidthPixels(),
+                                  window.HeightPixels())) {
+        window.Left = DesignWindowLeft;
+        window.Top = DesignWindowTop;
+    }
     RevealTicks = 0;
     face.DialPosition = 0;
     Timer1_Timer();

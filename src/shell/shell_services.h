@@ -22,6 +22,9 @@ public:
     virtual bool SettingsDialogVisible() = 0;
     // Shows the settings dialog modeless.
     virtual void ShowSettingsDialog() = 0;
+    // Whether any screen shows a pixel of this rectangle, in pixels of the
+    // desktop.
+    virtual bool AnyScreenShows(int left, int top, int width, int height) = 0;
 
 protected:
     ~ShellServices() = default;

@@ -103,7 +103,7 @@ e2e_init() {
     # -displayfd picks a free display and writes its number once it listens.
     # -noreset: without it the server resets whenever its last client leaves,
     # and a program that connects during the reset cannot open the display.
-    Xvfb -displayfd 3 -screen 0 1280x800x24 -noreset -nolisten tcp \
+    Xvfb -displayfd 3 -screen 0 "${E2E_SCREEN:-1280x800}x24" -noreset -nolisten tcp \
         3>"$E2E_WORK/display" >"$E2E_WORK/xvfb.log" 2>&1 &
     E2E_XVFB_PID=$!
     wait_until 10 grep -q '^[0-9][0-9]*$' "$E2E_WORK/display" || die "Xvfb did not start: $(cat "$E2E_WORK/xvfb.log")"

@@ -96,6 +96,36 @@ TEST(Startup, RestoresPositionFaceAndOptionsFromTheFile) {
     }
 }
 
+// The screen is 1280 x 800 pixels at the origin; one pixel of the face on
+// it is enough to keep the stored place.
+TEST(Startup, AStoredPlaceThatNoScreenShowsOpensAtTheDesignPlace) {
+    struct Case {
+        const char* name;
+        std::string_view file;
+        bool kept;
+    };
+    const Case cases[] = {
+        {"last column on the screen", "19185\r\n1500\r\n", true},
+        {"just beyond the right edge", "19200\r\n1500\r\n", false},
+        {"last row above the screen", "1500\r\n-5775\r\n", true},
+        {"wholly above the screen", "1500\r\n-5790\r\n", false},
+        {"the mini face, wholly above", "1500\r\n-1560\r\nmini\r\n", false},
+        {"the mini face, its last row on the screen", "1500\r\n-1545\r\nmini\r\n", true},
+        {"just left of the screen", "-4245\r\n1500\r\n", false},
+        {"far away", "-2000000000\r\n2000000000\r\n", false},
+    };
+    for (const Case& c : cases) {
+        Rig rig;
+        rig.Start(c.file);
+        const MainWindow& w = rig.form.window;
+        if (c.kept) {
+            EXPECT_NE(w.Left, DesignLeft) << c.name;
+        } else {
+            EXPECT_EQ((std::pair{w.Left, w.Top}), (std::pair{DesignLeft, DesignTop})) << c.name;
+        }
+    }
+}
+
 TEST_F(StartupTest, RunsTheFirstTickAndResetsTheCounters) {
     form.RevealTicks = 77;
     Start(std::nullopt);

@@ -25,6 +25,9 @@ public:
     bool dialogExists = false;
     bool dialogVisible = false;
     int dialogsCreated = 0;
+    struct {
+        int left, top, width, height;
+    } screen{0, 0, 1280, 800};  // in pixels
 
     void SetTime(LocalDateTime t) { readings = {t}; next_ = 0; }
 
@@ -53,6 +56,10 @@ public:
     void ShowSettingsDialog() override {
         dialogExists = true;
         dialogVisible = true;
+    }
+    bool AnyScreenShows(int left, int top, int width, int height) override {
+        const auto overlaps = [](int a, int aLength, int b, int bLength) { return a < b + bLength && b < a + aLength; };
+        return overlaps(left, width, screen.left, screen.width) && overlaps(top, height, screen.top, screen.height);
     }
 
 private:

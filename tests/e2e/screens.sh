@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Two screens side by side, a wide one on the left and a smaller one on the
+# right: a place stored on either is restored exactly, partly off the edge
+# too; the dialog opens on the clock's screen; and when that screen has
+# gone, the clock opens at its design place instead of where nobody sees it.
+# Usage: screens.sh ORVALEN_BINARY ASSETS_FOLDER
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+E2E_SCREEN=2304x800 e2e_init "$1" "$2"
+command -v xrandr >/dev/null || die "missing tool: xrandr"
+Time="2003-04-19 18:10:39"
+
+xrandr --setmonitor left 1280/339x800/212+0+0 screen >/dev/null
+xrandr --setmonitor right 1024/271x768/203+1280+0 none >/dev/null
+
+# On the right screen, its last 79 columns off that screen's right edge.
+e2e_start right "$Time" 33000 1500 normal off on off
+check_eq "a place on the right screen is restored exactly" "2200 100 283 386" "$(geometry "$APP_WID")"
+move_in_steps 2340 250 2344 254 2
+wait_until 2 size_is "$APP_WID" "283x$((386 + RevealPixels))"
+click_at 2340 496
+check "the strip's click opens the dialog" wait_until 3 has_other_window
+dialog=$(other_windows | head -n1)
+check_eq "the dialog opens below the clock, inside the right screen" "2009 486" \
+    "$(geometry "$dialog" | cut -d' ' -f1,2)"
+click_at $((2009 + 270)) $((486 + 140))
+check "OK closes it" wait_until 3 eval '[[ -z $(other_windows) ]]'
+double_click_at 2340 250
+check_eq "double-click ends the program" 0 "$(wait_exit 5)"
+check "the place is saved" file_is "$APP_DIR/setting.dat" 33000 1500 normal off on off
+
+# The right screen is unplugged.
+xrandr --delmonitor right >/dev/null
+e2e_launch "$Time"
+check_eq "with its screen gone the clock opens at its design place" "353 236 283 386" "$(geometry "$APP_WID")"
+double_click_at 493 386
+check_eq "and can be ended there" 0 "$(wait_exit 5)"
+check "which saves the place it now has" file_is "$APP_DIR/setting.dat" 5295 3540 normal off on off
+
+e2e_finish
