@@ -8,7 +8,7 @@ program=$(realpath "$1")
 docs=$(realpath "${2:-$(dirname "$0")/../docs}")
 work=$(mktemp -d)
 exec {fd}<> <(:)
-Xvfb -displayfd "$fd" -screen 0 800x700x24 -noreset -nolisten tcp >/dev/null 2>&1 &
+Xvfb -displayfd "$fd" -screen 0 1280x1024x24 -noreset -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
 read -r -u "$fd" display
@@ -16,19 +16,21 @@ export DISPLAY=":$display"
 
 faketime_lib=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1
 
-# shot NAME SETTINGS [ACTION]: starts the clock at 100,100 px with the given
-# mode and options and saves the screen area that shows it.
+# shot NAME SETTINGS [ACTION]: starts the clock at 100,100 px (logical
+# pixels, Scale device pixels each) with the given mode and options and saves
+# the screen area that shows it.
+Scale=1
 shot() {
   local name=$1 settings=$2 action=${3:-}
   mkdir -p "$work/$name" && cp "$program" "$work/$name/"
   printf '1500\r\n1500\r\n%s\r\n' "${settings// /$'\r\n'}" >"$work/$name/setting.dat"
-  LD_PRELOAD=$faketime_lib FAKETIME="2026-12-10 18:10:39" FAKETIME_DONT_FAKE_MONOTONIC=1 TZ=UTC \
+  QT_SCALE_FACTOR=$Scale LD_PRELOAD=$faketime_lib FAKETIME="2026-12-10 18:10:39" FAKETIME_DONT_FAKE_MONOTONIC=1 TZ=UTC \
     "$work/$name/orvalen" &
   local pid=$!
   xdotool search --sync --name '^Orvalen$' >/dev/null
   sleep 1
   # The clock alone, or with the dialog below it on a desktop-coloured ground.
-  local crop=$(xdotool search --name '^Orvalen$' getwindowgeometry --shell | sed -n 's/^WIDTH=//p;s/^HEIGHT=//p' | head -2 | paste -sd x)+100+100
+  local crop=$(xdotool search --name '^Orvalen$' getwindowgeometry --shell | sed -n 's/^WIDTH=//p;s/^HEIGHT=//p' | head -2 | paste -sd x)+$((100 * Scale))+$((100 * Scale))
   if [ -n "$action" ]; then eval "$action"; crop=340x600+80+80; fi
   import -window root -crop "$crop" +repage "$docs/$name.png"
   kill "$pid"
@@ -44,4 +46,6 @@ shot face-emblem "emblem off on off"
 shot face-banner "normal on on off"
 shot face-ampm "normal off on on"
 shot dialog "normal off on off" "$open_dialog"
+Scale=2
+shot face-normal-2x "normal off on off"
 echo "screenshots in $docs"
