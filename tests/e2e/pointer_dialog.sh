@@ -25,15 +25,15 @@ no_dialog() { [[ -z $(other_windows) ]]; }
 
 e2e_start pointer "$Time"
 
-# Any button drags, from the emblem as from the title bar; the strip comes
-# out with the first move.
+# Any button drags, from the emblem, a readout slot or the weekday row; the
+# strip comes out with the first move.
 drag 1 493 386 100 50
 check_eq "left-button drag from the emblem" "453 286" "$(geometry "$APP_WID" | cut -d' ' -f1,2)"
 check_eq "a drag reveals the strip" "$Revealed" "$(size_of "$APP_WID")"
-drag 3 553 300 -50 -20
-check_eq "right-button drag from the title bar" "403 266" "$(geometry "$APP_WID" | cut -d' ' -f1,2)"
-drag 2 500 450 -50 -30
-check_eq "middle-button drag" "353 236" "$(geometry "$APP_WID" | cut -d' ' -f1,2)"
+drag 3 493 621 -50 -20
+check_eq "right-button drag from the hour digit" "403 266" "$(geometry "$APP_WID" | cut -d' ' -f1,2)"
+drag 2 553 638 -50 -30
+check_eq "middle-button drag from the weekday row" "353 236" "$(geometry "$APP_WID" | cut -d' ' -f1,2)"
 
 # The strip collapses about five seconds (300 ticks of 16 ms) after it came
 # out, however the pointer moved since; a press on it starts no drag.
@@ -82,11 +82,11 @@ sleep 0.3
 check "a close by the window system hides the dialog" wait_until 3 no_dialog
 check_eq "and applies nothing" "$Face" "$(size_of "$APP_WID")"
 
-# Keyboard: Down picks the next style, Tab goes on to the boxes, Space
-# ticks one; Return and Escape do nothing.
+# Keyboard: Down picks the next style, Tab goes on through the boxes, Space
+# ticks the am/pm one; Return and Escape do nothing.
 check "the dialog opens again" open_dialog 386
 xdotool windowfocus --sync "$dialog" 2>/dev/null
-xdotool key Down Tab space
+xdotool key Down Tab Tab Tab space
 sleep 0.2
 xdotool key Return Escape
 sleep 0.3
@@ -103,13 +103,18 @@ move_in_steps "$ox" "$oy" $((ox + 30)) $((oy + 30)) 3
 check_eq "a press on OK drags nothing" "393 592" "$(geometry "$dialog" | cut -d' ' -f1,2)"
 xdotool mousemove "$ox" "$oy" mouseup 1
 check "OK closes the dialog" wait_until 3 no_dialog
-check_eq "OK applies the smart style with the banner" "283x133" "$(size_of "$APP_WID")"
+check_eq "OK applies the smart style at once" "283x104" "$(size_of "$APP_WID")"
+check "with 12-hour time: 6 pm" wait_for_face "$APP_WID" 0 56 marks/pm-bright.png
+check_slots "the smart face with am/pm" <<'EOF'
+0 39 marks/am-dim.png               # am mark dim
+62 39 large-digits/6.png            # hour units: 6 pm
+EOF
 
 # Near the screen's lower edge the dialog moves up just enough to be seen.
 read -r sx sy <<<"$(at_client "$APP_WID" 140 60)"
 drag 1 "$sx" "$sy" 0 364
-wait_until 7 size_is "$APP_WID" 283x133
-check "the dialog opens near the lower edge" open_dialog 133
+wait_until 7 size_is "$APP_WID" 283x104
+check "the dialog opens near the lower edge" open_dialog 104
 check_eq "it lies wholly on the screen" "353 629" "$(geometry "$dialog" | cut -d' ' -f1,2)"
 click_client "$dialog" $SmartOption
 click_client "$dialog" $OkSpot
@@ -120,6 +125,6 @@ read -r sx sy <<<"$(at_client "$APP_WID" 140 60)"
 double_click_at "$sx" "$sy"
 check_eq "double-click ends the program" 0 "$(wait_exit 5)"
 check "setting.dat holds the dragged place and the chosen settings" \
-    file_is "$APP_DIR/setting.dat" 5295 9000 mini on on off
+    file_is "$APP_DIR/setting.dat" 5295 9000 mini off on on
 
 e2e_finish

@@ -1,3 +1,5 @@
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 #include "shell/form1.h"
@@ -124,6 +126,47 @@ TEST(Startup, AStoredPlaceThatNoScreenShowsOpensAtTheDesignPlace) {
             EXPECT_EQ((std::pair{w.Left, w.Top}), (std::pair{DesignLeft, DesignTop})) << c.name;
         }
     }
+}
+
+// Whatever lies in the file, startup ends in a face: odd bytes are carried
+// through as words that match nothing, and a save writes them back as read.
+TEST(Startup, BadInputEndsInADefinedFace) {
+    using namespace std::string_literals;
+    const std::string mebibyteLine(1 << 20, 'x');
+    std::string fiftyMebibytes = "45\r\n60\r\nemblem\r\n";
+    for (int i = 0; i < 50; ++i) fiftyMebibytes += mebibyteLine + "\r\n";
+    struct Case {
+        const char* name;
+        std::string bytes;
+        float left, top;
+        int heightPixels;
+        std::string displayMode;
+    };
+    const Case cases[] = {
+        {"binary garbage", "\x89PNG\r\n\x1a\n\0\0\0\rIHDR\xff\xfe"s, 0, 0, 386, "\0\0\0"s},
+        {"NUL bytes", "12\0 34\r\n5\0\r\n\0mini\r\n"s, 12, 5, 386, "\0mini"s},
+        {"invalid UTF-8", "15\r\n30\r\nmini\xc3\x28\r\n\xff\xfe\r\n", 15, 30, 386, "mini\xc3\x28"},
+        {"a 1 MiB line", "150\r\n300\r\n" + mebibyteLine + "\r\n", 150, 300, 386, mebibyteLine},
+        {"a 50 MiB file", fiftyMebibytes, 45, 60, 285, "emblem"},
+    };
+    for (const Case& c : cases) {
+        Rig rig;
+        rig.Start(c.bytes);
+        EXPECT_EQ((std::pair{rig.form.window.Left, rig.form.window.Top}), (std::pair{c.left, c.top})) << c.name;
+        EXPECT_EQ(rig.form.window.HeightPixels(), c.heightPixels) << c.name;
+        EXPECT_EQ(rig.settings.DisplayMode, c.displayMode) << c.name;
+        const std::string saved = rig.SaveAndRead();
+        EXPECT_NE(saved.find("\r\n" + c.displayMode + "\r\n"), std::string::npos) << c.name;
+    }
+}
+
+TEST(Startup, AFolderNamedLikeTheFileIsNoFileAndASaveCannotReplaceIt) {
+    Rig rig;
+    ASSERT_EQ(mkdir(rig.folder.Path("setting.dat").c_str(), 0755), 0);
+    rig.Start(std::nullopt);
+    EXPECT_EQ((std::pair{rig.form.window.Left, rig.form.window.Top}), (std::pair{DesignLeft, DesignTop}));
+    EXPECT_THROW(rig.form.SaveAndExit(), std::runtime_error);
+    EXPECT_EQ(rig.folder.Names(), std::vector<std::string>{"setting.dat"});
 }
 
 TEST_F(StartupTest, RunsTheFirstTickAndResetsTheCounters) {
