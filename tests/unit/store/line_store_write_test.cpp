@@ -134,6 +134,15 @@ TEST_F(StoreWrite, ReplacesTheFileALinkPointsToAndKeepsTheLink) {
     }
 }
 
+// Writing into a pipe would wait for a reader for ever; the save replaces it.
+TEST_F(StoreWrite, ReplacesAPipeNamedLikeTheFileWithoutWaiting) {
+    ASSERT_EQ(mkfifo(folder.Path("setting.dat").c_str(), 0644), 0);
+    Write({"new"}, folder.Path("setting.dat"));
+    EXPECT_TRUE(fs::is_regular_file(folder.Path("setting.dat")));
+    EXPECT_EQ(folder.Read("setting.dat"), "new\r\n");
+    EXPECT_EQ(ModeOf("setting.dat"), 0600u);
+}
+
 TEST_F(StoreWrite, FailsNamingThePathWhenTheTargetCannotBeReplaced) {
     fs::create_directory(folder.Path("setting.dat"));
     ExpectFailure({"new"}, folder.Path("setting.dat"), EISDIR);
