@@ -2,10 +2,12 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWindow>
 
 #include "common/units.h"
 #include "platform/form_runtime.h"
 #include "platform/picture_set.h"
+#include "platform/server_pictures.h"
 
 namespace orvalen {
 namespace {
@@ -14,13 +16,28 @@ constexpr int ClockInterval = 500;  // ms, Timer1
 constexpr int RevealInterval = 16;  // ms, Timer2: 300 ticks last about five seconds
 constexpr auto Order = PaintOrder();
 
+class PainterCanvas final {
+public:
+    PainterCanvas(QWidget& window, const PictureSet& pictures) : painter_(&window), pictures_(pictures) {}
+    void Fill(QRect rect) { painter_.fillRect(rect, Qt::white); }
+    // The painter is clipped to the paint event's region already.
+    void Draw(PictureId id, QPoint at, QRect) { painter_.drawPixmap(at, pictures_[id]); }
+
+private:
+    QPainter painter_;
+    const PictureSet& pictures_;
+};
+
 }  // namespace
 
 ClockWindow::ClockWindow(FormRuntime& runtime, const PictureSet& pictures)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), runtime_(runtime), form_(runtime.form()),
-      pictures_(pictures) {
+      pictures_(pictures), server_(ServerPictures::ForWindow(pictures, *this)) {
     setWindowTitle(QStringLiteral("Orvalen"));
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // Drawn by the server from its own pixmaps; Qt's buffer would only be
+    // one more copy.
+    if (server_) setAttribute(Qt::WA_PaintOnScreen);
     setMouseTracking(true);
     for (int i = 0; i < ElementCount; ++i) shown_[i] = form_.window.elements[static_cast<Element>(i)];
 
@@ -29,6 +46,10 @@ ClockWindow::ClockWindow(FormRuntime& runtime, const PictureSet& pictures)
     connect(&revealTimer_, &QTimer::timeout, this, [this] { Dispatch([this] { form_.Timer2_Timer(); }); });
     clockTimer_.start(ClockInterval);
 }
+
+ClockWindow::~ClockWindow() = default;
+
+QPaintEngine* ClockWindow::paintEngine() const { return server_ ? nullptr : QWidget::paintEngine(); }
 
 template <typename Handler>
 void ClockWindow::Dispatch(Handler&& handler) {
@@ -47,12 +68,13 @@ QRect ClockWindow::PixelRect(const ElementState& state) const {
 
 void ClockWindow::Sync() {
     const MainWindow& model = form_.window;
+    QRegion changed;
     for (int i = 0; i < ElementCount; ++i) {
         const ElementState& now = model.elements[static_cast<Element>(i)];
         ElementState& before = shown_[i];
         if (now == before) continue;
-        if (before.visible) update(PixelRect(before));
-        if (now.visible) update(PixelRect(now));
+        if (before.visible) changed += PixelRect(before);
+        if (now.visible) changed += PixelRect(now);
         before = now;
     }
     const QRect geometry(TwipsToPixels(model.Left), TwipsToPixels(model.Top), model.WidthPixels(),
@@ -60,18 +82,50 @@ void ClockWindow::Sync() {
     const bool shown = model.Visible && !geometry.isEmpty();
     if (shown && this->geometry() != geometry) setGeometry(geometry);
     if (shown != isVisible()) setVisible(shown);
+    if (changed.isEmpty()) return;
+    // The server draws at once; a buffer of Qt's is painted when the event
+    // loop next runs, however many changes come before.
+    if (server_) repaint(changed);
+    else update(changed);
 }
 
-void ClockWindow::paintEvent(QPaintEvent* event) {
-    QPainter painter(this);
-    const QRect dirty = event->rect();
-    painter.fillRect(dirty, Qt::white);
+// Every visible element that meets the dirty rectangle, bottom first, on white.
+template <typename Canvas>
+void ClockWindow::Compose(Canvas& canvas, QRect dirty) const {
+    canvas.Fill(dirty);
     for (Element e : Order) {
         const ElementState& state = form_.window.elements[e];
         if (!state.visible) continue;
         const QRect rect = PixelRect(state);
-        if (rect.intersects(dirty)) painter.drawPixmap(rect.topLeft(), pictures_[state.picture]);
+        if (rect.intersects(dirty)) canvas.Draw(state.picture, rect.topLeft(), dirty);
     }
+}
+
+void ClockWindow::paintEvent(QPaintEvent* event) {
+    if (server_) {
+        for (const QRect& dirty : event->region()) Compose(*server_, dirty);
+        server_->Flush();
+    } else {
+        PainterCanvas canvas(*this, pictures_);
+        Compose(canvas, event->rect());
+    }
+    QueueRemainingPictures();
+}
+
+// The pictures the first frame did not need, once that frame is on the
+// screen (a paint before the window is exposed does not reach it), so that
+// no later tick waits for a decode.
+void ClockWindow::QueueRemainingPictures() {
+    if (restQueued_ || !windowHandle() || !windowHandle()->isExposed()) return;
+    restQueued_ = true;
+    const auto load = [this] {
+        for (PictureId id = 0; id < PictureCount; ++id) {
+            if (id == picture::DialogBackground) continue;
+            if (server_) server_->Pixmap(id);
+            else pictures_[id];
+        }
+    };
+    QMetaObject::invokeMethod(this, load, Qt::QueuedConnection);
 }
 
 PointerTarget ClockWindow::TargetAt(QPointF global) const {

@@ -3,6 +3,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <array>
+#include <memory>
 
 #include "shell/form1.h"
 
@@ -10,6 +11,7 @@ namespace orvalen {
 
 class FormRuntime;
 class PictureSet;
+class ServerPictures;
 
 // The main window on the screen: shows the model's elements and feeds the
 // pointer and both timers into the shell.
@@ -18,6 +20,7 @@ class ClockWindow final : public QWidget {
 
 public:
     ClockWindow(FormRuntime& runtime, const PictureSet& pictures);
+    ~ClockWindow() override;
 
     // Brings the screen up to the model: position, size, visibility, and a
     // repaint of exactly the elements that changed.
@@ -25,6 +28,9 @@ public:
 
     void SetRevealTimerEnabled(bool enabled);
     bool RevealTimerActive() const { return revealTimer_.isActive(); }
+
+    // None while the window is drawn inside the X server.
+    QPaintEngine* paintEngine() const override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -44,12 +50,17 @@ private:
     PointerTarget TargetAt(QPointF global) const;
     ControlPoint PointIn(PointerTarget target, QPointF global) const;
     QRect PixelRect(const ElementState& state) const;
+    template <typename Canvas>
+    void Compose(Canvas& canvas, QRect dirty) const;
+    void QueueRemainingPictures();
     template <typename Handler>
     void Dispatch(Handler&& handler);
 
     FormRuntime& runtime_;
     Form1& form_;
     const PictureSet& pictures_;
+    std::unique_ptr<ServerPictures> server_;
+    bool restQueued_ = false;
     std::array<ElementState, ElementCount> shown_;
     QTimer clockTimer_;
     QTimer revealTimer_;

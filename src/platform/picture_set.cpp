@@ -1,32 +1,57 @@
 #include "platform/picture_set.h"
 
-#include <QImage>
+#include <QImageReader>
+
+#include <memory>
 #include <stdexcept>
 #include <string>
+
+#include "platform/fatal_error.h"
 
 namespace orvalen {
 namespace {
 
 std::string SizeText(int width, int height) { return std::to_string(width) + "x" + std::to_string(height); }
 
+// Every picture is a PNG: naming the format spares Qt loading each image
+// plugin to ask whether it can read the file.
+std::unique_ptr<QImageReader> Reader(int density, PictureId id) {
+    auto reader = std::make_unique<QImageReader>(
+        QString::fromStdString((density == 2 ? ":/assets/2x/" : ":/assets/") + PictureFile(id)), "png");
+    reader->setAutoDetectImageFormat(false);
+    return reader;
+}
+
+std::string Named(int density, PictureId id) { return (density == 2 ? "assets/2x/" : "assets/") + PictureFile(id); }
+
 }  // namespace
 
-PictureSet::PictureSet(qreal devicePixelRatio) : density_(devicePixelRatio > 1 ? 2 : 1) {
-    const std::string folder = density_ == 2 ? ":/assets/2x/" : ":/assets/";
-    pixmaps_.reserve(PictureCount);
+PictureSet::PictureSet(qreal devicePixelRatio) : density_(devicePixelRatio > 1 ? 2 : 1), pixmaps_(PictureCount) {
     for (PictureId id = 0; id < PictureCount; ++id) {
-        const std::string file = PictureFile(id);
-        const QImage image(QString::fromStdString(folder + file));
+        const QSize size = Reader(density_, id)->size();
         const PixelSize logical = PictureSize(id);
         const PixelSize expected{logical.width * density_, logical.height * density_};
-        if (image.isNull()) throw std::runtime_error("The picture " + folder.substr(2) + file + " is missing.");
-        if (image.width() != expected.width || image.height() != expected.height)
-            throw std::runtime_error("The picture " + folder.substr(2) + file + " is " + SizeText(image.width(), image.height()) +
+        if (!size.isValid()) throw std::runtime_error("The picture " + Named(density_, id) + " is missing.");
+        if (size.width() != expected.width || size.height() != expected.height)
+            throw std::runtime_error("The picture " + Named(density_, id) + " is " + SizeText(size.width(), size.height()) +
                                      " pixels; it must be " + SizeText(expected.width, expected.height) + ".");
-        QPixmap pixmap = QPixmap::fromImage(image);
-        pixmap.setDevicePixelRatio(density_);
-        pixmaps_.push_back(std::move(pixmap));
     }
+}
+
+QImage PictureSet::Image(PictureId id) const {
+    const QImage image = Reader(density_, id)->read();
+    // The header was checked at start; only damaged data can fail here.
+    if (image.isNull()) ReportFatalError(std::runtime_error("The picture " + Named(density_, id) + " is damaged."));
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+const QPixmap& PictureSet::operator[](PictureId id) const {
+    QPixmap& pixmap = pixmaps_[id];
+    if (pixmap.isNull()) {
+        pixmap = QPixmap::fromImage(Image(id));
+        pixmap.setDevicePixelRatio(density_);
+    }
+    return pixmap;
 }
 
 }  // namespace orvalen

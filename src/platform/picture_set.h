@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QPixmap>
 #include <vector>
 
@@ -7,10 +8,11 @@
 
 namespace orvalen {
 
-// Every picture of the catalogue, loaded once and converted for the screen.
+// Every picture of the catalogue, checked at start and decoded on first use:
+// the first frame needs only the few pictures it shows.
 class PictureSet final {
 public:
-    // Loads the set drawn for the screen's density: at a device pixel ratio
+    // Checks the set drawn for the screen's density: at a device pixel ratio
     // above 1, the pictures drawn at twice their size. Throws
     // std::runtime_error naming the first picture that is missing or not of
     // its catalogue size.
@@ -18,11 +20,15 @@ public:
 
     int density() const { return density_; }
 
-    const QPixmap& operator[](PictureId id) const { return pixmaps_[id]; }
+    // Decoded on first use and kept in the screen's format.
+    const QPixmap& operator[](PictureId id) const;
+
+    // A fresh decoding of the picture, opaque 32-bit.
+    QImage Image(PictureId id) const;
 
 private:
     int density_;
-    std::vector<QPixmap> pixmaps_;
+    mutable std::vector<QPixmap> pixmaps_;
 };
 
 }  // namespace orvalen
