@@ -13,16 +13,16 @@ namespace {
 
 std::string SizeText(int width, int height) { return std::to_string(width) + "x" + std::to_string(height); }
 
+// The picture's path under the assets, as messages name it.
+std::string Named(int density, PictureId id) { return (density == 2 ? "assets/2x/" : "assets/") + PictureFile(id); }
+
 // Every picture is a PNG: naming the format spares Qt loading each image
 // plugin to ask whether it can read the file.
 std::unique_ptr<QImageReader> Reader(int density, PictureId id) {
-    auto reader = std::make_unique<QImageReader>(
-        QString::fromStdString((density == 2 ? ":/assets/2x/" : ":/assets/") + PictureFile(id)), "png");
+    auto reader = std::make_unique<QImageReader>(QString::fromStdString(":/" + Named(density, id)), "png");
     reader->setAutoDetectImageFormat(false);
     return reader;
 }
-
-std::string Named(int density, PictureId id) { return (density == 2 ? "assets/2x/" : "assets/") + PictureFile(id); }
 
 }  // namespace
 

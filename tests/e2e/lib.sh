@@ -344,4 +344,35 @@ RevealPixels=21
 still_running() { ! wait_until "$1" app_ended; }
 
 has_other_window() { [[ -n $(other_windows) ]]; }
+dialog_window() { other_windows | head -n1; }
+no_dialog() { [[ -z $(other_windows) ]]; }
+
+# at_client WID X Y: the screen point of a client point.
+at_client() {
+    local x y
+    read -r x y _ <<<"$(geometry "$1")"
+    echo $((x + $2)) $((y + $3))
+}
+click_client() { # WID X Y
+    local x y
+    read -r x y <<<"$(at_client "$@")"
+    click_at "$x" "$y"
+}
+
+# The settings dialog's OK spot, in its client pixels.
+DialogOk="270 140"
+
+# open_dialog FACE_HEIGHT: reveals the strip below the face with a small
+# move over the emblem and clicks it; sets dialog to the window that opened.
+open_dialog() {
+    local x y height=$1
+    read -r x y <<<"$(at_client "$APP_WID" 140 60)"
+    move_in_steps "$x" "$y" $((x + 4)) $((y + 4)) 2
+    wait_until 2 size_is "$APP_WID" "283x$((height + RevealPixels))"
+    read -r x y <<<"$(at_client "$APP_WID" 140 $((height + 10)))"
+    click_at "$x" "$y"
+    dialog=
+    wait_until 3 has_other_window && dialog=$(dialog_window)
+    [[ -n $dialog ]]
+}
 focus_is() { [[ $(xdotool getwindowfocus 2>/dev/null) == "$1" ]]; }

@@ -13,15 +13,6 @@ Revealed=283x$((386 + RevealPixels))
 SmartOption="20 90"
 EmblemOption="20 112"
 BannerBox="170 66"
-OkSpot="270 140"
-
-at_client() { # WID X Y: the screen point of a client point
-    local x y
-    read -r x y _ <<<"$(geometry "$1")"
-    echo $((x + $2)) $((y + $3))
-}
-dialog_window() { other_windows | head -n1; }
-no_dialog() { [[ -z $(other_windows) ]]; }
 
 e2e_start pointer "$Time"
 
@@ -44,25 +35,6 @@ check "a move reveals it again" wait_until 2 size_is "$APP_WID" "$Revealed"
 read -r sx sy <<<"$(at_client "$APP_WID" 60 396)"
 drag 1 "$sx" "$sy" 80 40
 check_eq "a press on the strip starts no drag" "353 236" "$(geometry "$APP_WID" | cut -d' ' -f1,2)"
-
-# open_dialog FACE_HEIGHT: reveals the strip below the face with a small
-# move over it and clicks it; sets dialog to the window that opened.
-open_dialog() {
-    local x y height=$1
-    read -r x y <<<"$(at_client "$APP_WID" 140 60)"
-    move_in_steps "$x" "$y" $((x + 4)) $((y + 4)) 2
-    wait_until 2 size_is "$APP_WID" "283x$((height + RevealPixels))"
-    read -r x y <<<"$(at_client "$APP_WID" 140 $((height + 10)))"
-    click_at "$x" "$y"
-    dialog=
-    wait_until 3 has_other_window && dialog=$(dialog_window)
-    [[ -n $dialog ]]
-}
-click_client() { # WID X Y
-    local x y
-    read -r x y <<<"$(at_client "$@")"
-    click_at "$x" "$y"
-}
 
 # The strip's click opens the dialog at the clock's bottom-left corner.
 check "the strip's click opens the dialog" open_dialog 386
@@ -97,7 +69,7 @@ check_eq "nothing applied before OK" "$Face" "$(size_of "$APP_WID")"
 read -r dx dy <<<"$(at_client "$dialog" 150 20)"
 drag 1 "$dx" "$dy" 40 -30
 check_eq "the dialog drags by its background" "393 592" "$(geometry "$dialog" | cut -d' ' -f1,2)"
-read -r ox oy <<<"$(at_client "$dialog" $OkSpot)"
+read -r ox oy <<<"$(at_client "$dialog" $DialogOk)"
 xdotool mousemove "$ox" "$oy" mousedown 1
 move_in_steps "$ox" "$oy" $((ox + 30)) $((oy + 30)) 3
 check_eq "a press on OK drags nothing" "393 592" "$(geometry "$dialog" | cut -d' ' -f1,2)"
@@ -117,7 +89,7 @@ wait_until 7 size_is "$APP_WID" 283x104
 check "the dialog opens near the lower edge" open_dialog 104
 check_eq "it lies wholly on the screen" "353 629" "$(geometry "$dialog" | cut -d' ' -f1,2)"
 click_client "$dialog" $SmartOption
-click_client "$dialog" $OkSpot
+click_client "$dialog" $DialogOk
 check "OK closes it" wait_until 3 no_dialog
 
 # What the user chose and where the clock stands is what a double-click saves.

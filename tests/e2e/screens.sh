@@ -15,15 +15,11 @@ xrandr --setmonitor right 1024/271x768/203+1280+0 none >/dev/null
 # On the right screen, its last 79 columns off that screen's right edge.
 e2e_start right "$Time" 33000 1500 normal off on off
 check_eq "a place on the right screen is restored exactly" "2200 100 283 386" "$(geometry "$APP_WID")"
-move_in_steps 2340 250 2344 254 2
-wait_until 2 size_is "$APP_WID" "283x$((386 + RevealPixels))"
-click_at 2340 496
-check "the strip's click opens the dialog" wait_until 3 has_other_window
-dialog=$(other_windows | head -n1)
+check "the strip's click opens the dialog" open_dialog 386
 check_eq "the dialog opens below the clock, inside the right screen" "2009 486" \
     "$(geometry "$dialog" | cut -d' ' -f1,2)"
-click_at $((2009 + 270)) $((486 + 140))
-check "OK closes it" wait_until 3 eval '[[ -z $(other_windows) ]]'
+click_client "$dialog" $DialogOk
+check "OK closes it" wait_until 3 no_dialog
 double_click_at 2340 250
 check_eq "double-click ends the program" 0 "$(wait_exit 5)"
 check "the place is saved" file_is "$APP_DIR/setting.dat" 33000 1500 normal off on off

@@ -27,15 +27,9 @@ soak_round() {
     round=$((round + 1))
     move_in_steps $((wx + 100)) $((wy + 150)) $((wx + 180)) $((wy + 200)) 4
     ((round % 3 == 0)) || return 0
-    wait_until 2 size_is "$APP_WID" "283x$((386 + RevealPixels))" || return 0
-    click_at $((wx + 140)) $((wy + 396))
-    local dialog
-    wait_until 3 has_other_window && dialog=$(other_windows | head -n1)
-    [[ -n ${dialog:-} ]] || { fail "round $round: the dialog did not open"; return; }
-    local dx dy
-    read -r dx dy _ <<<"$(geometry "$dialog")"
-    click_at $((dx + 270)) $((dy + 140))
-    wait_until 3 eval '[[ -z $(other_windows) ]]' || fail "round $round: OK did not close the dialog"
+    open_dialog 386 || { fail "round $round: the dialog did not open"; return; }
+    click_client "$dialog" $DialogOk
+    wait_until 3 no_dialog || fail "round $round: OK did not close the dialog"
 }
 
 began=$(now_ms)
