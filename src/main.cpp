@@ -6,9 +6,11 @@
 #include "platform/fatal_error.h"
 #include "platform/form_runtime.h"
 #include "platform/picture_set.h"
+#include "platform/session_choice.h"
 #include "platform/system_clock.h"
 
 int main(int argc, char* argv[]) {
+    orvalen::ChooseSession();
     QApplication application(argc, argv);
     // The clock ends only by a double-click; closing the settings dialog
     // must not end it.
