@@ -7,6 +7,7 @@
 #include <QRadioButton>
 
 #include "common/units.h"
+#include "platform/system_move.h"
 
 namespace orvalen {
 namespace {
@@ -94,6 +95,7 @@ QPointF SettingsDialog::ClientTwips(QPointF global) const {
 void SettingsDialog::mousePressEvent(QMouseEvent* event) {
     const QPointF p = ClientTwips(event->globalPosition());
     model_.Form_MouseDown(drag_, static_cast<float>(p.x()), static_cast<float>(p.y()));
+    if (HandDragToCompositor(windowHandle())) model_.Form_MouseUp(drag_);
 }
 
 void SettingsDialog::mouseMoveEvent(QMouseEvent* event) {

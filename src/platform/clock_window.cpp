@@ -8,6 +8,7 @@
 #include "platform/form_runtime.h"
 #include "platform/picture_set.h"
 #include "platform/server_pictures.h"
+#include "platform/system_move.h"
 
 namespace orvalen {
 namespace {
@@ -128,9 +129,18 @@ void ClockWindow::QueueRemainingPictures() {
     QMetaObject::invokeMethod(this, load, Qt::QueuedConnection);
 }
 
-PointerTarget ClockWindow::TargetAt(QPointF global) const {
+// On X11 the global position, which stays right while the window moves
+// under the pointer. Where the compositor places windows the model's window
+// never moves, and the global position is only a guess of Qt's.
+QPointF ClockWindow::DesktopPoint(const QMouseEvent& event) const {
+    if (!CompositorPlacesWindows()) return event.globalPosition();
     const MainWindow& model = form_.window;
-    const QPoint local = global.toPoint() - QPoint(TwipsToPixels(model.Left), TwipsToPixels(model.Top));
+    return event.position() + QPointF(TwipsToPixels(model.Left), TwipsToPixels(model.Top));
+}
+
+PointerTarget ClockWindow::TargetAt(QPointF desktop) const {
+    const MainWindow& model = form_.window;
+    const QPoint local = desktop.toPoint() - QPoint(TwipsToPixels(model.Left), TwipsToPixels(model.Top));
     for (auto e = Order.rbegin(); e != Order.rend(); ++e) {
         const ElementState& state = model.elements[*e];
         if (state.visible && PixelRect(state).contains(local)) return *e;
@@ -138,10 +148,10 @@ PointerTarget ClockWindow::TargetAt(QPointF global) const {
     return std::nullopt;
 }
 
-ClockWindow::ControlPoint ClockWindow::PointIn(PointerTarget target, QPointF global) const {
+ClockWindow::ControlPoint ClockWindow::PointIn(PointerTarget target, QPointF desktop) const {
     const MainWindow& model = form_.window;
-    double x = global.x() * TwipsPerPixel - model.Left;
-    double y = global.y() * TwipsPerPixel - model.Top;
+    double x = desktop.x() * TwipsPerPixel - model.Left;
+    double y = desktop.y() * TwipsPerPixel - model.Top;
     if (target) {
         x -= model.elements[*target].left;
         y -= model.elements[*target].top;
@@ -150,14 +160,20 @@ ClockWindow::ControlPoint ClockWindow::PointIn(PointerTarget target, QPointF glo
 }
 
 void ClockWindow::mousePressEvent(QMouseEvent* event) {
-    if (!capturing_) pressed_ = TargetAt(event->globalPosition());
+    const QPointF desktop = DesktopPoint(*event);
+    if (!capturing_) pressed_ = TargetAt(desktop);
     capturing_ = true;
-    const ControlPoint p = PointIn(pressed_, event->globalPosition());
+    const ControlPoint p = PointIn(pressed_, desktop);
     Dispatch([&] { form_.MouseDown(p.target, p.x, p.y); });
+    if (runtime_.drag().Dragging && HandDragToCompositor(windowHandle())) {
+        capturing_ = false;
+        Dispatch([&] { form_.MouseUp(p.target); });
+    }
 }
 
 void ClockWindow::mouseMoveEvent(QMouseEvent* event) {
-    const ControlPoint p = PointIn(capturing_ ? pressed_ : TargetAt(event->globalPosition()), event->globalPosition());
+    const QPointF desktop = DesktopPoint(*event);
+    const ControlPoint p = PointIn(capturing_ ? pressed_ : TargetAt(desktop), desktop);
     Dispatch([&] { form_.MouseMove(p.target, p.x, p.y); });
 }
 
@@ -165,7 +181,7 @@ void ClockWindow::mouseReleaseEvent(QMouseEvent* event) {
     const PointerTarget target = pressed_;
     if (event->buttons() == Qt::NoButton) capturing_ = false;
     Dispatch([&] { form_.MouseUp(target); });
-    if (!capturing_ && TargetAt(event->globalPosition()) == target) Dispatch([&] { form_.Click(target); });
+    if (!capturing_ && TargetAt(DesktopPoint(*event)) == target) Dispatch([&] { form_.Click(target); });
 }
 
 void ClockWindow::mouseDoubleClickEvent(QMouseEvent* event) {

@@ -47,8 +47,9 @@ private:
         float x;
         float y;
     };
-    PointerTarget TargetAt(QPointF global) const;
-    ControlPoint PointIn(PointerTarget target, QPointF global) const;
+    QPointF DesktopPoint(const QMouseEvent& event) const;
+    PointerTarget TargetAt(QPointF desktop) const;
+    ControlPoint PointIn(PointerTarget target, QPointF desktop) const;
     QRect PixelRect(const ElementState& state) const;
     template <typename Canvas>
     void Compose(Canvas& canvas, QRect dirty) const;

@@ -30,6 +30,7 @@ public:
     }
 
     Form1& form() { return form_; }
+    const DragValues& drag() const { return drag_; }
     ClockWindow& clockWindow() { return *window_; }
     SettingsDialog* settingsDialog() { return dialog_; }
 
