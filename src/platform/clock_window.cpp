@@ -13,7 +13,6 @@
 namespace orvalen {
 namespace {
 
-constexpr int ClockInterval = 500;  // ms, Timer1
 constexpr int RevealInterval = 16;  // ms, Timer2: 300 ticks last about five seconds
 constexpr auto Order = PaintOrder();
 
@@ -33,7 +32,8 @@ private:
 
 ClockWindow::ClockWindow(FormRuntime& runtime, const PictureSet& pictures)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), runtime_(runtime), form_(runtime.form()),
-      pictures_(pictures), server_(ServerPictures::ForWindow(pictures, *this)) {
+      pictures_(pictures), server_(ServerPictures::ForWindow(pictures, *this)),
+      clockTimer_([this] { Dispatch([this] { form_.Timer1_Timer(); }); }) {
     setWindowTitle(QStringLiteral("Orvalen"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     // Drawn by the server from its own pixmaps; Qt's buffer would only be
@@ -42,10 +42,8 @@ ClockWindow::ClockWindow(FormRuntime& runtime, const PictureSet& pictures)
     setMouseTracking(true);
     for (int i = 0; i < ElementCount; ++i) shown_[i] = form_.window.elements[static_cast<Element>(i)];
 
-    connect(&clockTimer_, &QTimer::timeout, this, [this] { Dispatch([this] { form_.Timer1_Timer(); }); });
     revealTimer_.setTimerType(Qt::PreciseTimer);
     connect(&revealTimer_, &QTimer::timeout, this, [this] { Dispatch([this] { form_.Timer2_Timer(); }); });
-    clockTimer_.start(ClockInterval);
 }
 
 ClockWindow::~ClockWindow() = default;

@@ -5,6 +5,7 @@
 #include <array>
 #include <memory>
 
+#include "platform/clock_timer.h"
 #include "shell/form1.h"
 
 namespace orvalen {
@@ -63,7 +64,7 @@ private:
     std::unique_ptr<ServerPictures> server_;
     bool restQueued_ = false;
     std::array<ElementState, ElementCount> shown_;
-    QTimer clockTimer_;
+    ClockTimer clockTimer_;
     QTimer revealTimer_;
     PointerTarget pressed_;
     bool capturing_ = false;
