@@ -142,12 +142,16 @@ e2e_prepare() {
     if (($# > 0)); then write_settings "$APP_DIR/setting.dat" "$@"; fi
 }
 
-# e2e_launch "YYYY-MM-DD HH:MM:SS": runs the program of APP_DIR with its wall
-# clock frozen at that time (monotonic time runs, or Qt's timers would stop),
-# and waits for its window. Sets APP_PID and APP_WID.
+# e2e_launch "YYYY-MM-DD HH:MM:SS" [WRAPPER...]: runs the program of APP_DIR
+# with its wall clock frozen at that time (monotonic time runs, or Qt's timers
+# would stop), in UTC, through WRAPPER when given (a command that ends by
+# running the program in its own process), and waits for its window. Sets
+# APP_PID and APP_WID.
 e2e_launch() {
-    LD_PRELOAD=$E2E_FAKETIME_LIB FAKETIME="$1" FAKETIME_DONT_FAKE_MONOTONIC=1 TZ=UTC \
-        "$APP_DIR/orvalen" >"$APP_LOG.stdout" 2>"$APP_LOG.stderr" &
+    local time=$1
+    shift
+    LD_PRELOAD=$E2E_FAKETIME_LIB FAKETIME="$time" FAKETIME_DONT_FAKE_MONOTONIC=1 TZ=UTC \
+        "$@" "$APP_DIR/orvalen" >"$APP_LOG.stdout" 2>"$APP_LOG.stderr" &
     APP_PID=$!
     E2E_PIDS+=("$APP_PID")
     APP_WID=
