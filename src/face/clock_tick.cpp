@@ -1,7 +1,8 @@
 #include "face/clock_tick.h"
 
+#include <algorithm>
 #include <array>
-#include <cstdio>
+#include <charconv>
 #include <string>
 
 #include "face/readouts.h"
@@ -10,17 +11,39 @@
 namespace orvalen {
 namespace {
 
-// "H:mm:ss" and "yyyy/MM/dd", built here and never from the locale.
-using ClockText = std::array<char, 24>;
+// "H:mm:ss" and "yyyy/MM/dd", built here and never from the locale: three
+// numbers of at most 11 characters each and two separators.
+using ClockText = std::array<char, 36>;
+
+// The decimal digits of value, at least width of them with a sign, as
+// printf's "%0*d" writes them.
+char* PutNumber(char* out, int value, int width) {
+    std::array<char, 11> digits;
+    const char* first = digits.data();
+    const char* last = std::to_chars(digits.data(), digits.data() + digits.size(), value).ptr;
+    if (*first == '-') {
+        *out++ = *first++;
+        --width;
+    }
+    out = std::fill_n(out, std::max(0, width - static_cast<int>(last - first)), '0');
+    return std::copy(first, last, out);
+}
+
+std::string_view ThreeNumbers(ClockText& buffer, char separator, std::array<int, 3> values, std::array<int, 3> widths) {
+    char* out = buffer.data();
+    for (int i = 0; i < 3; ++i) {
+        if (i > 0) *out++ = separator;
+        out = PutNumber(out, values[i], widths[i]);
+    }
+    return {buffer.data(), static_cast<std::size_t>(out - buffer.data())};
+}
 
 std::string_view TimeText(const LocalDateTime& t, ClockText& buffer) {
-    const int n = std::snprintf(buffer.data(), buffer.size(), "%d:%02d:%02d", t.hour, t.minute, t.second);
-    return {buffer.data(), static_cast<std::size_t>(n)};
+    return ThreeNumbers(buffer, ':', {t.hour, t.minute, t.second}, {1, 2, 2});
 }
 
 std::string_view DateText(const LocalDateTime& t, ClockText& buffer) {
-    const int n = std::snprintf(buffer.data(), buffer.size(), "%04d/%02d/%02d", t.year, t.month, t.day);
-    return {buffer.data(), static_cast<std::size_t>(n)};
+    return ThreeNumbers(buffer, '/', {t.year, t.month, t.day}, {4, 2, 2});
 }
 
 }  // namespace

@@ -40,7 +40,10 @@ ClockWindow::ClockWindow(FormRuntime& runtime, const PictureSet& pictures)
     // one more copy.
     if (server_) setAttribute(Qt::WA_PaintOnScreen);
     setMouseTracking(true);
-    for (int i = 0; i < ElementCount; ++i) shown_[i] = form_.window.elements[static_cast<Element>(i)];
+    for (int i = 0; i < ElementCount; ++i) {
+        const ElementState& state = form_.window.elements[static_cast<Element>(i)];
+        shown_[i] = {state, PixelRect(state)};
+    }
 
     revealTimer_.setTimerType(Qt::PreciseTimer);
     connect(&revealTimer_, &QTimer::timeout, this, [this] { Dispatch([this] { form_.Timer2_Timer(); }); });
@@ -70,11 +73,11 @@ void ClockWindow::Sync() {
     QRegion changed;
     for (int i = 0; i < ElementCount; ++i) {
         const ElementState& now = model.elements[static_cast<Element>(i)];
-        ElementState& before = shown_[i];
-        if (now == before) continue;
-        if (before.visible) changed += PixelRect(before);
-        if (now.visible) changed += PixelRect(now);
-        before = now;
+        Shown& before = shown_[i];
+        if (now == before.state) continue;
+        if (before.state.visible) changed += before.rect;
+        before = {now, PixelRect(now)};
+        if (now.visible) changed += before.rect;
     }
     const QRect geometry(TwipsToPixels(model.Left), TwipsToPixels(model.Top), model.WidthPixels(),
                          model.HeightPixels());
@@ -82,10 +85,16 @@ void ClockWindow::Sync() {
     if (shown && this->geometry() != geometry) setGeometry(geometry);
     if (shown != isVisible()) setVisible(shown);
     if (changed.isEmpty()) return;
-    // The server draws at once; a buffer of Qt's is painted when the event
-    // loop next runs, however many changes come before.
-    if (server_) repaint(changed);
+    // The server draws at once, without the detour of a paint event; a
+    // buffer of Qt's is painted when the event loop next runs, however many
+    // changes come before.
+    if (server_) DrawInServer(changed);
     else update(changed);
+}
+
+void ClockWindow::DrawInServer(const QRegion& dirty) {
+    for (const QRect& rect : dirty) Compose(*server_, rect);
+    server_->Flush();
 }
 
 // Every visible element that meets the dirty rectangle, bottom first, on white.
@@ -93,17 +102,15 @@ template <typename Canvas>
 void ClockWindow::Compose(Canvas& canvas, QRect dirty) const {
     canvas.Fill(dirty);
     for (Element e : Order) {
-        const ElementState& state = form_.window.elements[e];
-        if (!state.visible) continue;
-        const QRect rect = PixelRect(state);
-        if (rect.intersects(dirty)) canvas.Draw(state.picture, rect.topLeft(), dirty);
+        const Shown& shown = shown_[static_cast<int>(e)];
+        if (shown.state.visible && shown.rect.intersects(dirty))
+            canvas.Draw(shown.state.picture, shown.rect.topLeft(), dirty);
     }
 }
 
 void ClockWindow::paintEvent(QPaintEvent* event) {
     if (server_) {
-        for (const QRect& dirty : event->region()) Compose(*server_, dirty);
-        server_->Flush();
+        DrawInServer(event->region());
     } else {
         PainterCanvas canvas(*this, pictures_);
         Compose(canvas, event->rect());

@@ -54,6 +54,7 @@ private:
     QRect PixelRect(const ElementState& state) const;
     template <typename Canvas>
     void Compose(Canvas& canvas, QRect dirty) const;
+    void DrawInServer(const QRegion& dirty);
     void QueueRemainingPictures();
     template <typename Handler>
     void Dispatch(Handler&& handler);
@@ -63,7 +64,12 @@ private:
     const PictureSet& pictures_;
     std::unique_ptr<ServerPictures> server_;
     bool restQueued_ = false;
-    std::array<ElementState, ElementCount> shown_;
+    // What the screen shows of each element, and where, in window pixels.
+    struct Shown {
+        ElementState state;
+        QRect rect;
+    };
+    std::array<Shown, ElementCount> shown_;
     ClockTimer clockTimer_;
     QTimer revealTimer_;
     PointerTarget pressed_;

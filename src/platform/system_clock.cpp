@@ -26,7 +26,12 @@ SystemClock::SystemClock() {
 // The same reading of the wall clock that Timer1 is aimed by, so that a tick
 // just after a whole second shows that second.
 LocalDateTime SystemClock::Now() {
-    return LocalDateTimeAt(std::chrono::floor<std::chrono::seconds>(WallNow()).count());
+    const std::time_t second = std::chrono::floor<std::chrono::seconds>(WallNow()).count();
+    if (second != second_) {
+        local_ = LocalDateTimeAt(second);
+        second_ = second;
+    }
+    return local_;
 }
 
 void SystemClock::ZoneFileChanged() {
@@ -35,6 +40,7 @@ void SystemClock::ZoneFileChanged() {
     // The C library reads the zone once; tzset reads it again when the file
     // has changed since.
     tzset();
+    second_.reset();
 }
 
 }  // namespace orvalen

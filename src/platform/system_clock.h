@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QFileSystemWatcher>
+#include <ctime>
+#include <optional>
 
 #include "face/clock_source.h"
 
@@ -20,6 +22,10 @@ private:
     void ZoneFileChanged();
 
     QFileSystemWatcher zoneFiles_;
+    // The last second read, and its local time: a tick reads the clock
+    // twice, and two ticks fall in each second.
+    std::optional<std::time_t> second_;
+    LocalDateTime local_{};
 };
 
 }  // namespace orvalen
