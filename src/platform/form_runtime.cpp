@@ -8,6 +8,7 @@
 #include <cstdlib>
 
 #include "common/units.h"
+#include "platform/pending_events.h"
 #include "platform/picture_set.h"
 
 namespace orvalen {
@@ -27,7 +28,9 @@ void FormRuntime::SyncWindows() {
     if (dialog_) dialog_->Sync();
 }
 
-void FormRuntime::DoEvents() { QCoreApplication::processEvents(); }
+void FormRuntime::DoEvents() {
+    if (EventsMayBePending()) QCoreApplication::processEvents();
+}
 
 LocalDateTime FormRuntime::Now() { return clock_.Now(); }
 

@@ -2,7 +2,10 @@
 #include <gtest/gtest.h>
 
 int main(int argc, char* argv[]) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+#ifndef ORVALEN_PLATFORM
+#define ORVALEN_PLATFORM "offscreen"
+#endif
+    qputenv("QT_QPA_PLATFORM", ORVALEN_PLATFORM);
 #ifdef ORVALEN_SCALE_FACTOR
     qputenv("QT_SCALE_FACTOR", ORVALEN_SCALE_FACTOR);
 #endif
