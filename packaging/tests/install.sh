@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The install as a new user meets it, in a fresh home: the program behind its
 # link, valid desktop entries, icons of their sizes, the software centres'
-# metainfo, start at login, settings saved beside the program when it is
-# started through the link, and an uninstall that leaves nothing but those
-# settings. A system-wide install is refused unless the build allows it.
+# metainfo and the manual page, start at login, settings saved beside the
+# program when it is started through the link, and an uninstall that leaves
+# nothing but those settings. A system-wide install is refused unless the
+# build allows it.
 # Usage: install.sh BUILD_DIR PACKAGING_DIR SHARED_INSTALL
 set -u
 build=$1 packaging=$2 shared=$3
@@ -16,6 +17,7 @@ program=$prefix/lib/orvalen/orvalen
 link=$prefix/bin/orvalen
 entries=("$prefix/share/applications/orvalen.desktop" "$home/.config/autostart/orvalen.desktop")
 metainfo=$prefix/share/metainfo/org.orvalen.orvalen.metainfo.xml
+manual=$prefix/share/man/man1/orvalen.1
 mkdir -p "$home" "$work/saved"
 failures=0
 xvfb=
@@ -47,7 +49,16 @@ logged() { "$@" >>"$work/log" 2>&1; }
 # Runs a command as the new user: their home, no XDG overrides, no staging.
 as_user() { logged env -u XDG_CONFIG_HOME -u DESTDIR HOME="$home" "$@"; }
 
-for tool in desktop-file-validate appstreamcli identify Xvfb xdotool; do
+# A checker that warns on standard error without failing: a warning fails too.
+without_warnings() {
+    local warnings status
+    warnings=$("$@" 2>&1 >/dev/null)
+    status=$?
+    [[ -z $warnings ]] || printf '%s\n' "$warnings" >>"$work/log"
+    ((status == 0)) && [[ -z $warnings ]]
+}
+
+for tool in desktop-file-validate appstreamcli groff identify Xvfb xdotool; do
     command -v "$tool" >/dev/null || { echo "missing tool: $tool"; exit 1; }
 done
 
@@ -91,6 +102,11 @@ with_homepage() {
 }
 check "with a homepage, the metainfo is valid and its screenshot is the source tree's" with_homepage
 
+# As the PostScript device typesets it, and as man shows it on a terminal.
+for device in ps utf8; do
+    check "the manual page typesets without warnings for $device" without_warnings groff -ww -z -man -T"$device" "$manual"
+done
+
 pngs_in() { (cd "$1" && find . -name '*.png' | sort); }
 check "every icon is installed" test "$(pngs_in "$icons")" = "$(pngs_in "$prefix/share/icons/hicolor")"
 for icon in "$prefix"/share/icons/hicolor/*/apps/orvalen.png; do
@@ -132,7 +148,7 @@ everything_removed() {
 }
 check "uninstall" as_user cmake --build "$build" --target uninstall
 check "uninstall removes everything installed" everything_removed
-check "uninstall removes the metainfo" test ! -e "$metainfo"
+check "uninstall removes the metainfo and the manual page" test ! -e "$metainfo" -a ! -e "$manual"
 check "uninstall keeps setting.dat and only that" test "$(ls -A "$(dirname "$program")")" = setting.dat
 
 rm "$(dirname "$program")/setting.dat"
