@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # The install as a new user meets it, in a fresh home: the program behind its
-# link, valid desktop entries, icons of their sizes, start at login, settings
-# saved beside the program when it is started through the link, and an
-# uninstall that leaves nothing but those settings. A system-wide install is
-# refused unless the build allows it.
-# Usage: install.sh BUILD_DIR ICONS_DIR SHARED_INSTALL
+# link, valid desktop entries, icons of their sizes, the software centres'
+# metainfo and the manual page, start at login, settings saved beside the
+# program when it is started through the link, and an uninstall that leaves
+# nothing but those settings. A system-wide install is refused unless the
+# build allows it.
+# Usage: install.sh BUILD_DIR PACKAGING_DIR SHARED_INSTALL
 set -u
-build=$1 icons=$2 shared=$3
+build=$1 packaging=$2 shared=$3
+icons=$packaging/icons
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/orvalen-install.XXXXXX")
 home=$work/home
@@ -14,6 +16,8 @@ prefix=$home/.local
 program=$prefix/lib/orvalen/orvalen
 link=$prefix/bin/orvalen
 entries=("$prefix/share/applications/orvalen.desktop" "$home/.config/autostart/orvalen.desktop")
+metainfo=$prefix/share/metainfo/org.orvalen.orvalen.metainfo.xml
+manual=$prefix/share/man/man1/orvalen.1
 mkdir -p "$home" "$work/saved"
 failures=0
 xvfb=
@@ -40,10 +44,21 @@ check() {
     if "$@"; then echo "ok: $what"; else echo "FAIL: $what"; failures=$((failures + 1)); fi
 }
 
-# Runs a command as the new user: their home, no XDG overrides, no staging.
-as_user() { env -u XDG_CONFIG_HOME -u DESTDIR HOME="$home" "$@" >>"$work/log" 2>&1; }
+logged() { "$@" >>"$work/log" 2>&1; }
 
-for tool in desktop-file-validate identify Xvfb xdotool; do
+# Runs a command as the new user: their home, no XDG overrides, no staging.
+as_user() { logged env -u XDG_CONFIG_HOME -u DESTDIR HOME="$home" "$@"; }
+
+# A checker that warns on standard error without failing: a warning fails too.
+without_warnings() {
+    local warnings status
+    warnings=$("$@" 2>&1 >/dev/null)
+    status=$?
+    [[ -z $warnings ]] || printf '%s\n' "$warnings" >>"$work/log"
+    ((status == 0)) && [[ -z $warnings ]]
+}
+
+for tool in desktop-file-validate appstreamcli groff identify Xvfb xdotool; do
     command -v "$tool" >/dev/null || { echo "missing tool: $tool"; exit 1; }
 done
 
@@ -65,6 +80,31 @@ check "the link points at it" test "$(readlink "$link")" = ../lib/orvalen/orvale
 for entry in "${entries[@]}"; do
     check "$entry is valid" desktop-file-validate "$entry"
     check "$entry starts the installed program" grep -qxF "Exec=$link" "$entry"
+done
+
+check "the metainfo is valid" logged appstreamcli validate --no-net "$metainfo"
+check "the metainfo is named after its id" grep -qF "<id>$(basename "$metainfo" .metainfo.xml)</id>" "$metainfo"
+launches_the_menu_entry() {
+    local entry
+    entry=$(sed -n 's|.*<launchable type="desktop-id">\(.*\)</launchable>.*|\1|p' "$metainfo")
+    [[ -n $entry && -f $prefix/share/applications/$entry ]]
+}
+check "the metainfo launches the menu entry" launches_the_menu_entry
+
+# The screenshot is there only with a homepage, which this build may lack.
+with_homepage() {
+    local homepage=https://example.org/orvalen written=$work/homepage/${metainfo##*/} screenshot
+    logged cmake -D ORVALEN_HOMEPAGE="$homepage/" -D template="$packaging/${metainfo##*/}.in" -D output="$written" \
+        -P "$packaging/metainfo.cmake" &&
+        logged appstreamcli validate --no-net "$written" || return 1
+    screenshot=$(sed -n "s|.*<image>$homepage/\(.*\)</image>.*|\1|p" "$written")
+    [[ -n $screenshot && -f $packaging/../$screenshot ]]
+}
+check "with a homepage, the metainfo is valid and its screenshot is the source tree's" with_homepage
+
+# As the PostScript device typesets it, and as man shows it on a terminal.
+for device in ps utf8; do
+    check "the manual page typesets without warnings for $device" without_warnings groff -ww -z -man -T"$device" "$manual"
 done
 
 pngs_in() { (cd "$1" && find . -name '*.png' | sort); }
@@ -108,6 +148,7 @@ everything_removed() {
 }
 check "uninstall" as_user cmake --build "$build" --target uninstall
 check "uninstall removes everything installed" everything_removed
+check "uninstall removes the metainfo and the manual page" test ! -e "$metainfo" -a ! -e "$manual"
 check "uninstall keeps setting.dat and only that" test "$(ls -A "$(dirname "$program")")" = setting.dat
 
 rm "$(dirname "$program")/setting.dat"
