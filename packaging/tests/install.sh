@@ -91,16 +91,12 @@ launches_the_menu_entry() {
 }
 check "the metainfo launches the menu entry" launches_the_menu_entry
 
-# The screenshot is there only with a homepage, which this build may lack.
-with_homepage() {
-    local homepage=https://example.org/orvalen written=$work/homepage/${metainfo##*/} screenshot
-    logged cmake -D ORVALEN_HOMEPAGE="$homepage/" -D template="$packaging/${metainfo##*/}.in" -D output="$written" \
-        -P "$packaging/metainfo.cmake" &&
-        logged appstreamcli validate --no-net "$written" || return 1
-    screenshot=$(sed -n "s|.*<image>$homepage/\(.*\)</image>.*|\1|p" "$written")
+shows_the_readme_screenshot() {
+    local screenshot
+    screenshot=$(sed -n 's|.*<image>https://orvalen.org/\(.*\)</image>.*|\1|p' "$metainfo")
     [[ -n $screenshot && -f $packaging/../$screenshot ]]
 }
-check "with a homepage, the metainfo is valid and its screenshot is the source tree's" with_homepage
+check "the metainfo's screenshot is the source tree's" shows_the_readme_screenshot
 
 # As the PostScript device typesets it, and as man shows it on a terminal.
 for device in ps utf8; do
