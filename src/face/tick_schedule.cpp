@@ -17,16 +17,11 @@ std::chrono::milliseconds TickSchedule::Aim(WallTime now) {
 }
 
 TickSchedule::Step TickSchedule::Fired(WallTime now) {
-    if (now < deadline_ && deadline_ - now <= EarlyTolerance) {
-        const std::chrono::milliseconds wait = Restart(now);
-        return {false, wait};
-    }
-    const bool inPhase = started_ == ClockInterval && now - std::chrono::floor<HalfSeconds>(now) < PhaseTolerance;
-    if (inPhase) {
-        deadline_ = std::chrono::floor<HalfSeconds>(now) + ClockInterval;
-        return {true, std::nullopt};
-    }
-    return {true, Aim(now)};
+    if (now < deadline_ && deadline_ - now <= EarlyTolerance) return {false, Restart(now)};
+    const HalfSeconds passed = std::chrono::floor<HalfSeconds>(now);
+    if (started_ != ClockInterval || now - passed >= PhaseTolerance) return {true, Aim(now)};
+    deadline_ = passed + ClockInterval;
+    return {true, std::nullopt};
 }
 
 // Rounded up, so that the timer never fires before the deadline.
