@@ -202,14 +202,21 @@ size_is() { [[ $(size_of "$1") == "$2" ]]; }
 # The program ended (reaped or a zombie of ours).
 app_ended() { ! kill -0 "$APP_PID" 2>/dev/null || [[ $(ps -o stat= -p "$APP_PID" 2>/dev/null) == Z* ]]; }
 
-# wait_exit SECONDS: prints the program's exit status, or "running".
+# wait_exit SECONDS: sets APP_STATUS to the program's exit status, or
+# "running". Never in a command substitution: its subshell cannot learn the
+# status of a process that ends after the subshell began.
 wait_exit() {
+    APP_STATUS=running
     if wait_until "$1" app_ended; then
         wait "$APP_PID"
-        echo $?
-    else
-        echo running
+        APP_STATUS=$?
     fi
+}
+
+# check_exit WHAT STATUS SECONDS: the program ends with STATUS within SECONDS.
+check_exit() {
+    wait_exit "$3"
+    check_eq "$1" "$2" "$APP_STATUS"
 }
 
 # shot WID: a screenshot of the window's area, in client coordinates, in

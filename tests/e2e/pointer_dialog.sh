@@ -95,7 +95,7 @@ check "OK closes it" wait_until 3 no_dialog
 # What the user chose and where the clock stands is what a double-click saves.
 read -r sx sy <<<"$(at_client "$APP_WID" 140 60)"
 double_click_at "$sx" "$sy"
-check_eq "double-click ends the program" 0 "$(wait_exit 5)"
+check_exit "double-click ends the program" 0 5
 check "setting.dat holds the dragged place and the chosen settings" \
     file_is "$APP_DIR/setting.dat" 5295 9000 mini off on on
 

@@ -24,7 +24,7 @@ while IFS='|' read -r name lines geometry point expected; do
     check_eq "$name: window from setting.dat" "$geometry" "$(geometry "$APP_WID")"
     read -r wx wy _ <<<"$geometry"
     double_click_at $((wx + cx)) $((wy + cy))
-    check_eq "$name: double-click ends the program" 0 "$(wait_exit 5)"
+    check_exit "$name: double-click ends the program" 0 5
     check "$name: setting.dat holds ${expected[*]}" file_is "$APP_DIR/setting.dat" "${expected[@]}"
     check "$name: no temporary file left" test -z "$(ls -A "$APP_DIR" | grep -vx -e orvalen -e setting.dat)"
 done <<'EOF'
@@ -59,7 +59,7 @@ if [[ -n $dialog ]]; then
     click_at $((dx + 20)) $((dy + 90))  # the smart style, never applied
     sleep 0.5
     double_click_at $((wx + 140)) $((wy + 150))
-    check_eq "double-click with the dialog open ends the program" 0 "$(wait_exit 5)"
+    check_exit "double-click with the dialog open ends the program" 0 5
     check "the open dialog's choice is not saved" file_is "$APP_DIR/setting.dat" 5295 3540 normal off on off
 fi
 kill "$APP_PID" 2>/dev/null
@@ -80,7 +80,7 @@ failed_save() {
         check "$what: the box has the keyboard" wait_until 3 focus_is "$box"
         xdotool key Return
     fi
-    check_eq "$what: Return dismisses the box, status 1" 1 "$(wait_exit 5)"
+    check_exit "$what: Return dismisses the box, status 1" 1 5
 }
 
 # A folder named setting.dat: startup takes it for no file, the save cannot

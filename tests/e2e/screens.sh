@@ -21,7 +21,7 @@ check_eq "the dialog opens below the clock, inside the right screen" "2009 486" 
 click_client "$dialog" $DialogOk
 check "OK closes it" wait_until 3 no_dialog
 double_click_at 2340 250
-check_eq "double-click ends the program" 0 "$(wait_exit 5)"
+check_exit "double-click ends the program" 0 5
 check "the place is saved" file_is "$APP_DIR/setting.dat" 33000 1500 normal off on off
 
 # The right screen is unplugged.
@@ -29,7 +29,7 @@ xrandr --delmonitor right >/dev/null
 e2e_launch "$Time"
 check_eq "with its screen gone the clock opens at its design place" "353 236 283 386" "$(geometry "$APP_WID")"
 double_click_at 493 386
-check_eq "and can be ended there" 0 "$(wait_exit 5)"
+check_exit "and can be ended there" 0 5
 check "which saves the place it now has" file_is "$APP_DIR/setting.dat" 5295 3540 normal off on off
 
 e2e_finish
