@@ -1,18 +1,25 @@
-# Shared helpers of the end-to-end tests: one Xvfb per script, the real
-# program copied into a folder of its own (it keeps setting.dat beside
-# itself), a frozen wall clock, screenshots compared with the bank pictures,
-# and real pointer events from xdotool.
+# Shared helpers of the end-to-end tests: one desktop session per script
+# (a bare Xvfb unless told otherwise), the real program copied into a folder
+# of its own (it keeps setting.dat beside itself), a frozen wall clock,
+# screenshots compared with the bank pictures, and real pointer events.
 #
-# A script sources this file, calls e2e_init BINARY ASSETS, and ends with
-# e2e_finish. Everything it starts is stopped and its temporary folder is
-# removed on any way out (ORVALEN_E2E_KEEP=1 keeps the folder for a look).
+# A script sources this file, calls e2e_init BINARY ASSETS [SESSION], and
+# ends with e2e_finish. Everything it starts is stopped and its temporary
+# folder is removed on any way out (ORVALEN_E2E_KEEP=1 keeps the folder for
+# a look).
 
 set -u
 
 E2E_BINARY=
 E2E_ASSETS=
 E2E_WORK=
-E2E_XVFB_PID=
+E2E_SESSION_PIDS=()   # the session's servers, stopped last, newest first
+E2E_MUTTER_PID=
+E2E_MUTTER_LOG=
+E2E_MUTTER_MARK=1     # first line of mutter's log since the last launch
+E2E_REMOTE_PID=       # the remote pointer, and where it was sent last
+E2E_POINTER_X=0
+E2E_POINTER_Y=0
 E2E_FAILURES=0
 E2E_FACE_SIZE="0 0"
 E2E_PIDS=()
@@ -67,27 +74,52 @@ wait_until() {
     done
 }
 
+# The process has ended: gone, or a zombie left to be reaped.
+process_gone() { ! kill -0 "$1" 2>/dev/null || [[ $(ps -o stat= -p "$1" 2>/dev/null) == Z* ]]; }
+
+# stop_process PID: asks it to end, as a session's servers are ended, and
+# kills it after five seconds; its children (Xwayland under mutter) go too.
+stop_process() {
+    local pid=$1 children child
+    children=$(ps -o pid= --ppid "$pid" 2>/dev/null)
+    kill -TERM "$pid" 2>/dev/null
+    wait_until 5 process_gone "$pid" || kill -KILL "$pid" 2>/dev/null
+    wait "$pid" 2>/dev/null
+    for child in $children; do
+        wait_until 5 process_gone "$child" || kill -KILL "$child" 2>/dev/null
+    done
+}
+
 e2e_cleanup() {
-    local pid dir
+    local pid dir i
     for pid in "${E2E_PIDS[@]}"; do kill -KILL "$pid" 2>/dev/null; done
     for pid in "${E2E_PIDS[@]}"; do wait "$pid" 2>/dev/null; done
-    if [[ -n $E2E_XVFB_PID ]]; then
-        kill "$E2E_XVFB_PID" 2>/dev/null
-        wait "$E2E_XVFB_PID" 2>/dev/null
-    fi
+    for ((i = ${#E2E_SESSION_PIDS[@]} - 1; i >= 0; i--)); do stop_process "${E2E_SESSION_PIDS[i]}"; done
     for dir in "${E2E_IMMUTABLE[@]}"; do chattr -i "$dir" 2>/dev/null; chmod u+w "$dir" 2>/dev/null; done
     if [[ -n $E2E_WORK ]]; then
         if [[ ${ORVALEN_E2E_KEEP:-0} == 1 ]]; then log "kept $E2E_WORK"; else rm -rf "$E2E_WORK"; fi
     fi
 }
 
+# Each session's programs, beyond what every script needs.
+declare -A E2E_SESSION_TOOLS=(
+    [xvfb]="Xvfb"
+    [openbox]="Xvfb openbox"
+    [mutter]="dbus-daemon mutter Xwayland"
+    [mutter-no-x11]="dbus-daemon mutter"
+)
+
+# e2e_init BINARY ASSETS [SESSION]: SESSION is xvfb (the default), openbox
+# (on Xvfb), mutter (headless, with Xwayland) or mutter-no-x11.
 e2e_init() {
     E2E_BINARY=$1
     E2E_ASSETS=$2
+    local session=${3:-xvfb}
     [[ -x $E2E_BINARY ]] || { log "no program at $E2E_BINARY"; exit 1; }
     [[ -d $E2E_ASSETS ]] || { log "no assets at $E2E_ASSETS"; exit 1; }
+    [[ -n ${E2E_SESSION_TOOLS[$session]:-} ]] || { log "unknown session: $session"; exit 1; }
     local tool
-    for tool in Xvfb xdotool import convert compare identify; do
+    for tool in xdotool import convert compare identify ${E2E_SESSION_TOOLS[$session]}; do
         command -v "$tool" >/dev/null || { log "missing tool: $tool"; exit 1; }
     done
     E2E_FAKETIME_LIB=$(ls /usr/lib/*/faketime/libfaketime.so.1 2>/dev/null | head -n1)
@@ -97,18 +129,108 @@ e2e_init() {
     trap e2e_cleanup EXIT
     trap 'exit 130' INT TERM
     mkdir -m 700 "$E2E_WORK/runtime"
-    export XDG_RUNTIME_DIR=$E2E_WORK/runtime QT_QPA_PLATFORM=xcb
-    unset WAYLAND_DISPLAY SESSION_MANAGER
+    # The session alone says which display the program takes.
+    export XDG_RUNTIME_DIR=$E2E_WORK/runtime
+    unset DISPLAY XAUTHORITY WAYLAND_DISPLAY XDG_SESSION_TYPE QT_QPA_PLATFORM SESSION_MANAGER
+    case $session in
+        xvfb) start_xvfb ;;
+        openbox) start_openbox ;;
+        mutter) start_mutter ;;
+        mutter-no-x11) start_mutter --no-x11 ;;
+    esac
+}
 
+# Xvfb on a free display.
+start_xvfb() {
     # -displayfd picks a free display and writes its number once it listens.
     # -noreset: without it the server resets whenever its last client leaves,
     # and a program that connects during the reset cannot open the display.
     Xvfb -displayfd 3 -screen 0 "${E2E_SCREEN:-1280x800}x24" -noreset -nolisten tcp \
         3>"$E2E_WORK/display" >"$E2E_WORK/xvfb.log" 2>&1 &
-    E2E_XVFB_PID=$!
+    E2E_SESSION_PIDS+=($!)
     wait_until 10 grep -q '^[0-9][0-9]*$' "$E2E_WORK/display" || die "Xvfb did not start: $(cat "$E2E_WORK/xvfb.log")"
     export DISPLAY=:$(cat "$E2E_WORK/display")
     wait_until 10 xdotool getdisplaygeometry >/dev/null 2>&1 || die "display $DISPLAY does not answer"
+}
+
+# openbox managing an Xvfb, with its stock configuration (whatever the
+# user's own is): Alt+F4 closes the focused window.
+start_openbox() {
+    start_xvfb
+    XDG_CONFIG_HOME=$E2E_WORK/config openbox --sm-disable >"$E2E_WORK/openbox.log" 2>&1 &
+    E2E_SESSION_PIDS+=($!)
+    # The desktops are set up once it manages the screen.
+    wait_until 10 xdotool get_num_desktops >/dev/null 2>&1 || die "openbox did not start: $(cat "$E2E_WORK/openbox.log")"
+}
+
+# start_mutter [--no-x11]: GNOME's compositor, headless, on a session bus of
+# its own, with Xwayland unless --no-x11. Exports WAYLAND_DISPLAY, and the
+# Xwayland's DISPLAY and XAUTHORITY, as mutter gives them.
+start_mutter() {
+    dbus-daemon --session --nofork --address="unix:path=$XDG_RUNTIME_DIR/bus" --print-address=3 \
+        3>"$E2E_WORK/bus" 2>"$E2E_WORK/bus.log" &
+    E2E_SESSION_PIDS+=($!)
+    wait_until 10 grep -q . "$E2E_WORK/bus" || die "dbus-daemon did not start: $(cat "$E2E_WORK/bus.log")"
+    export DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$E2E_WORK/bus")
+
+    # Where every window stands is in mutter's window-state and geometry
+    # topics, and when a window goes in its verbose messages: without an X
+    # server, its log is the only way to see them. The settings of a memory
+    # backend leave the user's own alone.
+    E2E_MUTTER_LOG=$E2E_WORK/mutter.log
+    GSETTINGS_BACKEND=memory MUTTER_VERBOSE=1 MUTTER_DEBUG=window-state,geometry \
+        mutter --headless --wayland "$@" --virtual-monitor "${E2E_SCREEN:-1600x1200}" >"$E2E_MUTTER_LOG" 2>&1 &
+    E2E_MUTTER_PID=$!
+    E2E_SESSION_PIDS+=($!)
+    wait_until 20 mutter_says "Using Wayland display name" || die "mutter did not start: $(cat "$E2E_MUTTER_LOG")"
+    export WAYLAND_DISPLAY=$(sed -n "s/.*Using Wayland display name '\([^']*\)'.*/\1/p" "$E2E_MUTTER_LOG")
+    export XDG_SESSION_TYPE=wayland
+    [[ " $* " == *" --no-x11 "* ]] && return
+
+    wait_until 20 mutter_says "Using public X11 display" || die "mutter started no Xwayland: $(cat "$E2E_MUTTER_LOG")"
+    export DISPLAY=$(sed -n 's/.*Using public X11 display \(:[0-9]*\),.*/\1/p' "$E2E_MUTTER_LOG")
+    local auth=("$XDG_RUNTIME_DIR"/.mutter-Xwaylandauth.*)
+    [[ -f ${auth[0]} ]] || die "no authority file of Xwayland in $XDG_RUNTIME_DIR"
+    export XAUTHORITY=${auth[0]}
+    wait_until 20 xdotool getdisplaygeometry >/dev/null 2>&1 || die "Xwayland $DISPLAY does not answer"
+}
+
+# mutter_says PATTERN [FROM_LINE]: mutter's log has a line matching it.
+mutter_says() { tail -n +"${2:-1}" "$E2E_MUTTER_LOG" | grep -q "$1"; }
+mutter_log_end() { echo $(($(wc -l <"$E2E_MUTTER_LOG") + 1)); }
+
+# Mutter's name of each window (W0, W1...) shown since the last launch, in
+# the order they first showed. A window counts half a second after it
+# showed, once its map effect is over (a quarter of a second of growing from
+# half its size): a pointer event before that lands at a place scaled about
+# its centre.
+mutter_windows() {
+    tail -n +"$E2E_MUTTER_MARK" "$E2E_MUTTER_LOG" | awk -v now="$(date +%T.%3N)" '
+        function ms(clock, parts) { split(clock, parts, ":"); return (parts[1] * 60 + parts[2]) * 60000 + parts[3] * 1000 }
+        /WINDOW_STATE: Showing window W[0-9]+,.*placed: 1/ {
+            w = $0; sub(/.*Showing window /, "", w); sub(/,.*/, "", w)
+            if (!(w in seen)) order[n++] = w
+            seen[w] = shown[w] = 1
+            mapped[w] = ms(substr($2, 1, length($2) - 1))
+        }
+        /WINDOW_STATE: Hiding window W[0-9]+$|VERBOSE: Unmanaging W[0-9]+$/ { shown[$NF] = 0 }
+        END {
+            for (i = 0; i < n; i++) {
+                w = order[i]
+                if (shown[w] && (ms(now) - mapped[w] + 86400000) % 86400000 >= 500) print w
+            }
+        }'
+}
+
+# mutter_geometry NAME: "X Y WIDTH HEIGHT" of the window's last place, the
+# outcome of mutter's constraints on its last move or resize.
+mutter_geometry() {
+    awk -v name="$1" '
+        /GEOMETRY: Constraining W[0-9]+ in move/ { current = $5 }
+        /info->current is .* after constrain_partially_onscreen/ && current == name {
+            split($6, place, ","); split(substr($7, 2), size, ","); rect = place[1] " " place[2] " " size[1] " " size[2]
+        }
+        END { if (rect == "") exit 1; print rect }' "$E2E_MUTTER_LOG"
 }
 
 e2e_finish() {
@@ -150,6 +272,7 @@ e2e_prepare() {
 e2e_launch() {
     local time=$1
     shift
+    [[ -n $E2E_MUTTER_LOG ]] && E2E_MUTTER_MARK=$(mutter_log_end)
     LD_PRELOAD=$E2E_FAKETIME_LIB FAKETIME="$time" FAKETIME_DONT_FAKE_MONOTONIC=1 TZ=UTC \
         "$@" "$APP_DIR/orvalen" >"$APP_LOG.stdout" 2>"$APP_LOG.stderr" &
     APP_PID=$!
@@ -172,9 +295,14 @@ e2e_start() {
 }
 
 # The program's mapped top-level windows titled "Orvalen" (Qt's unmapped
-# client leader window carries the title too).
+# client leader window carries the title too). Without an X server, the
+# windows mutter showed since the launch: no other program runs there.
 visible_windows() {
-    xdotool search --onlyvisible --pid "$APP_PID" --name '^Orvalen$' 2>/dev/null
+    if [[ -z ${DISPLAY:-} ]]; then
+        mutter_windows
+    else
+        xdotool search --onlyvisible --pid "$APP_PID" --name '^Orvalen$' 2>/dev/null
+    fi
 }
 
 # Visible windows of the program other than the clock: the dialog, a message box.
@@ -182,8 +310,10 @@ other_windows() {
     visible_windows | grep -vx "$APP_WID"
 }
 
-# geometry WID: prints "X Y WIDTH HEIGHT".
+# geometry WID: prints "X Y WIDTH HEIGHT"; of a window named by mutter
+# (W0...), as mutter last placed it.
 geometry() {
+    [[ $1 == W* ]] && { mutter_geometry "$1"; return; }
     local WINDOW X Y WIDTH HEIGHT SCREEN
     eval "$(xdotool getwindowgeometry --shell "$1" 2>/dev/null)" || return 1
     echo "${X:-?} ${Y:-?} ${WIDTH:-?} ${HEIGHT:-?}"
@@ -199,8 +329,13 @@ size_of() {
 }
 size_is() { [[ $(size_of "$1") == "$2" ]]; }
 
-# The program ended (reaped or a zombie of ours).
-app_ended() { ! kill -0 "$APP_PID" 2>/dev/null || [[ $(ps -o stat= -p "$APP_PID" 2>/dev/null) == Z* ]]; }
+app_ended() { process_gone "$APP_PID"; }
+
+# qt_platform_of PID: the Qt platform plugin the process loaded (xcb,
+# wayland-generic).
+qt_platform_of() {
+    grep -o 'qt6/plugins/platforms/libq[a-z-]*\.so' "/proc/$1/maps" | sort -u | sed 's/.*libq//; s/\.so$//'
+}
 
 # wait_exit SECONDS: sets APP_STATUS to the program's exit status, or
 # "running". Never in a command substitution: its subshell cannot learn the
@@ -220,14 +355,19 @@ check_exit() {
 }
 
 # shot WID: a screenshot of the window's area, in client coordinates, in
-# $E2E_WORK/face.png; the window must lie wholly on the screen.
+# $E2E_WORK/face.png; the window must lie wholly on the screen. A rootless
+# X server (Xwayland) has no picture of its root, only of each window.
 shot() {
-    local g
-    g=$(geometry "$1") || return 1
+    local wid=$1 g
+    g=$(geometry "$wid") || return 1
     set -- $g
     E2E_FACE_SIZE="$3 $4"
-    import -window root "$E2E_WORK/screen.png" &&
-        convert "$E2E_WORK/screen.png" -crop "$3x$4+$1+$2" +repage "$E2E_WORK/face.png"
+    if [[ -n $E2E_MUTTER_LOG ]]; then
+        import -window "$wid" "$E2E_WORK/face.png"
+    else
+        import -window root "$E2E_WORK/screen.png" &&
+            convert "$E2E_WORK/screen.png" -crop "$3x$4+$1+$2" +repage "$E2E_WORK/face.png"
+    fi
 }
 
 picture_size() {
@@ -257,13 +397,45 @@ region_is() {
     [[ $diff == 0 ]] || { log "  ($x,$y) ${w}x${h} vs $3: $diff pixels differ"; return 1; }
 }
 
-# Pointer, in screen pixels. Moves go in steps, as a hand would make them.
-pointer_to() { xdotool mousemove "$1" "$2"; }
+# Pointer, in screen pixels: xdotool on an X display; without one, mutter's
+# remote desktop through the tool remote_pointer_start runs.
 
+# remote_pointer_start TOOL: the remote pointer, parked in the top-left
+# corner, from where the place of every relative move is known.
+remote_pointer_start() {
+    coproc E2E_REMOTE { "$1" 2>"$E2E_WORK/remote_pointer.log"; }
+    E2E_PIDS+=("$E2E_REMOTE_PID")
+    remote_pointer move -100000 -100000 || die "no remote pointer"
+    E2E_POINTER_X=0 E2E_POINTER_Y=0
+}
+
+# remote_pointer COMMAND...: one command of the tool, which answers "ok"
+# once mutter has taken it.
+remote_pointer() {
+    local answer=
+    echo "$*" >&"${E2E_REMOTE[1]}" && read -r -t 5 answer <&"${E2E_REMOTE[0]}"
+    [[ $answer == ok ]] || { log "remote pointer: '$*' failed: $(cat "$E2E_WORK/remote_pointer.log")"; return 1; }
+}
+
+# pointer_to X Y. The remote pointer moves by the difference from where it
+# was sent last: a place off the screen would be clamped and lose count.
+pointer_to() {
+    if [[ -z $E2E_REMOTE_PID ]]; then xdotool mousemove "$1" "$2"; return; fi
+    remote_pointer move $(($1 - E2E_POINTER_X)) $(($2 - E2E_POINTER_Y)) && E2E_POINTER_X=$1 E2E_POINTER_Y=$2
+}
+button_down() {
+    if [[ -z $E2E_REMOTE_PID ]]; then xdotool mousedown "$1"; else remote_pointer press "$1"; fi
+}
+button_up() {
+    if [[ -z $E2E_REMOTE_PID ]]; then xdotool mouseup "$1"; else remote_pointer release "$1"; fi
+}
+click() { button_down "$1" && button_up "$1"; }
+
+# Moves go in steps, as a hand would make them.
 move_in_steps() {
     local x0=$1 y0=$2 x1=$3 y1=$4 steps=${5:-8} i
     for ((i = 1; i <= steps; i++)); do
-        xdotool mousemove $((x0 + (x1 - x0) * i / steps)) $((y0 + (y1 - y0) * i / steps))
+        pointer_to $((x0 + (x1 - x0) * i / steps)) $((y0 + (y1 - y0) * i / steps))
         sleep 0.02
     done
 }
@@ -271,26 +443,35 @@ move_in_steps() {
 # drag BUTTON X0 Y0 DX DY: press at (X0, Y0), travel by (DX, DY), release.
 drag() {
     local button=$1 x0=$2 y0=$3 dx=$4 dy=$5
-    xdotool mousemove "$x0" "$y0"
+    pointer_to "$x0" "$y0"
     sleep 0.05
-    xdotool mousedown "$button"
+    local mark
+    [[ -n $E2E_REMOTE_PID ]] && mark=$(mutter_log_end)
+    button_down "$button"
     sleep 0.05
+    # Without an X server the window moves once the compositor has taken
+    # the press over from the program.
+    if [[ -n $E2E_REMOTE_PID ]]; then
+        wait_until 3 mutter_says "WINDOW_OPS: Grab op .* successful" "$mark" || log "  mutter took no move over"
+    fi
     move_in_steps "$x0" "$y0" $((x0 + dx)) $((y0 + dy))
     sleep 0.05
-    xdotool mouseup "$button"
+    button_up "$button"
     # Let the release arrive, and keep the next press from pairing with this
     # one into a double-click.
     sleep 0.5
 }
 
 click_at() {
-    xdotool mousemove "$1" "$2" click "${3:-1}"
+    pointer_to "$1" "$2" && click "${3:-1}"
 }
 
 double_click_at() {
-    xdotool mousemove "$1" "$2"
+    pointer_to "$1" "$2"
     sleep 0.05
-    xdotool click --repeat 2 --delay 80 "${3:-1}"
+    click "${3:-1}"
+    sleep 0.08
+    click "${3:-1}"
 }
 
 # file_is FILE LINE...: FILE holds exactly these lines, each ended by CR LF.
