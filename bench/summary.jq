@@ -18,7 +18,7 @@ def ratios($of; $to):
 
 def names: {orvalen: "orvalen", orvalen_painter: "orvalen, QPainter path", orvalen_strip: "orvalen, strip out",
              xclock_digital: "xclock -digital -update 1", xclock: "xclock -update 1", bare_qt: "bare Qt",
-             floor: "floor"};
+             floor: "floor", qt_floor: "Qt floor"};
 
 def goal($what; $value; $limit): {goal: $what, value: $value, limit: $limit, met: ($value != null and $value <= $limit)};
 

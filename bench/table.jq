@@ -24,7 +24,7 @@ def lag($program):
   else ($program.median.lag_median_ms | fixed(1)) + " / " + ($program.median.lag_worst_ms | fixed(1))
   end;
 
-def rows: ["orvalen", "orvalen_painter", "orvalen_strip", "xclock_digital", "xclock", "bare_qt", "floor"];
+def rows: ["orvalen", "orvalen_painter", "orvalen_strip", "xclock_digital", "xclock", "bare_qt", "floor", "qt_floor"];
 
 "Medians of \(.settings.rounds) interleaved rounds: \(.settings.window_seconds) s windows after \(.settings.settle_seconds) s to settle, \(.settings.starts_per_round) starts and \(.settings.lag_seconds) s of seconds' changes per round; \(.machine.cpus) CPUs, Qt \(.machine.qt), \(.machine.date).",
 "In brackets: the ratio to xclock -digital / to bare Qt / to the floor.",
