@@ -85,11 +85,11 @@ void ClockWindow::Sync() {
     if (shown && this->geometry() != geometry) setGeometry(geometry);
     if (shown != isVisible()) setVisible(shown);
     if (changed.isEmpty()) return;
-    // The server draws at once, without the detour of a paint event; a
-    // buffer of Qt's is painted when the event loop next runs, however many
-    // changes come before.
-    if (server_) DrawInServer(changed);
-    else update(changed);
+    // The server draws at once, without the detour of a paint event, into a
+    // window it shows (the first expose draws all of it); a buffer of Qt's is
+    // painted when the event loop next runs, however many changes come before.
+    if (!server_) update(changed);
+    else if (windowHandle() && windowHandle()->isExposed()) DrawInServer(changed);
 }
 
 void ClockWindow::DrawInServer(const QRegion& dirty) {
