@@ -10,8 +10,11 @@
 
 namespace orvalen {
 
+// The platform is chosen once, before the first window: asked on every
+// pointer move, the answer is worked out once.
 inline bool CompositorPlacesWindows() {
-    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    static const bool places = QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    return places;
 }
 
 // True when the compositor took the drag over; the press is then over for
